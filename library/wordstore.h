@@ -1,0 +1,59 @@
+// A word store connection: at most one open database and every result it produced. Results
+// are snapshots with a cursor, named by handles; handle 0 is no result and reads as empty.
+#pragma once
+
+#include "text/datetime.h"
+#include "text/text.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace vantrel {
+
+struct Blob {
+    std::string bytes;
+    friend bool operator==(const Blob&, const Blob&) = default;
+};
+
+// A column value, typed by the column's declared type.
+using Value = std::variant<Text, std::int32_t, std::int16_t, std::int8_t, float, double,
+                           DateTime, bool, Blob>;
+
+// The value as the list shows it: text unchanged, whole numbers in decimal, reals with up to
+// 13 significant digits.
+Text valuetext(const Value& value);
+// The value as a whole number, reals cut toward zero; nothing for texts and other types.
+std::optional<std::int32_t> valueinteger(const Value& value);
+
+// "ODBC;DBQ=<path>;DefaultDir=<folder>;Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;"
+Text connectionstring(const Text& path);
+
+class WordStore {
+  public:
+    WordStore();
+    ~WordStore();
+    WordStore(const WordStore&) = delete;
+    WordStore& operator=(const WordStore&) = delete;
+
+    // Connects to the file; on success the old database and all its results go. On failure
+    // nothing changes.
+    bool openstore(const Text& path);
+    // A handle positioned on the first row, or 0 when the query cannot be run.
+    std::int32_t runquery(const Text& sql);
+    void firstrow(std::int32_t handle);
+    bool pastlast(std::int32_t handle);
+    void nextrow(std::int32_t handle);
+    // The current row's column of exactly that name; an empty text when there is none.
+    Value readcolumn(std::int32_t handle, const Text& column);
+    // Runs a statement that returns no rows; whether the store accepted it.
+    bool runstatement(const Text& sql);
+
+  private:
+    struct Connection;
+    std::unique_ptr<Connection> connection_;
+};
+
+} // namespace vantrel
