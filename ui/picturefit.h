@@ -13,8 +13,8 @@ struct PictureSize {
 // down uniformly until it does, fractions cut off. Pictures are never enlarged.
 PictureSize fitpicture(PictureSize box, PictureSize picture);
 
-// Where the shown picture's top-left corner lies inside the box when centred. A picture larger
-// than the box gets a negative offset, so its middle still lines up with the box's middle.
+// Where the shown picture's top-left corner lies inside the box when centred; an odd leftover
+// pixel goes to the right and bottom margins.
 PictureSize centreoffset(PictureSize box, PictureSize shown);
 
 } // namespace vantrel::ui
