@@ -43,11 +43,14 @@ class Program {
     Text storepath() const;
     // Accumulates into every reseed of the word draw, so two draws in one millisecond differ.
     std::uint32_t& seedaccumulator() { return seedaccumulator_; }
+    // The skin engine's entry point once loaded; it stays loaded until the program ends.
+    void*& skinentry() { return skinentry_; }
 
   private:
     Services services_;
     State state_;
     std::uint32_t seedaccumulator_ = 0;
+    void* skinentry_ = nullptr;
 };
 
 } // namespace vantrel
