@@ -2,13 +2,10 @@
 # The title artwork: 524 x 201, the game's name in big green cartoon letters edged in orange-red,
 # on yellow with stars, a rainbow shooting-star swoosh and a question mark.
 
-# titleletters PASS: -annotate arguments for every letter in one drawing pass. The letters tilt
-# and bob a little, as hand-lettered cartoon titles do.
+# titleletters DX DY: -annotate arguments for every letter, shifted by (DX,DY). The letters
+# tilt and bob a little, as hand-lettered cartoon titles do.
 titleletters() {
-    local pass=$1 dx=0 dy=0
-    if [[ $pass == shadow ]]; then
-        dx=5 dy=6
-    fi
+    local dx=$1 dy=$2
     local letters=(你 比 我 猜) tilts=(-8 5 -4 7) xs=(14 112 210 308) ys=(158 148 161 150)
     local i
     for i in 0 1 2 3; do
@@ -18,13 +15,13 @@ titleletters() {
 
 drawtitle() {
     local out=$1
-    local shadow outline fill
-    mapfile -t shadow < <(titleletters shadow)
-    mapfile -t outline < <(titleletters outline)
+    local letters shadow
+    mapfile -t letters < <(titleletters 0 0)
+    mapfile -t shadow < <(titleletters 5 6)
     local swoosh=() colours=('#e8232a' '#f7861b' '#ffe01a' '#3cb83c' '#2a7fe0' '#8a3fc8') i
     for i in 0 1 2 3 4 5; do
         local y=$((52 + 7 * i))
-        swoosh+=(-stroke "${colours[i]}" -draw "path 'M 8,$((y + 30)) Q 170,$((y - 36)) 418,$((y - 30))'")
+        swoosh+=(-stroke "${colours[i]}" -draw "stroke-linecap round path 'M 8,$((y + 30)) Q 170,$((y - 36)) 418,$((y - 30))'")
     done
     convert -size 524x201 radial-gradient:'#fff7a8-#ffc81e' \
         -fill '#ffffffc0' -stroke none \
@@ -33,12 +30,12 @@ drawtitle() {
         -fill '#ff9a1e' \
         -draw "polygon $(star 120 190 11 4 -90)" -draw "polygon $(star 470 20 10 4 -85)" \
         -draw "polygon $(star 12 110 8 3 -90)" -draw "polygon $(star 405 193 7 3 -90)" \
-        -fill none -strokewidth 7 -draw "stroke-linecap round" "${swoosh[@]}" \
+        -fill none -strokewidth 7 "${swoosh[@]}" \
         -fill '#fffbe0' -stroke '#ff9a1e' -strokewidth 3 -draw "polygon $(star 432 38 30 13 -90)" \
         -font "$font" -pointsize 106 \
         -fill '#9c2a06' -stroke '#9c2a06' -strokewidth 16 "${shadow[@]}" \
-        -fill '#f2531a' -stroke '#f2531a' -strokewidth 14 "${outline[@]}" \
-        -fill '#2fae2f' -stroke '#2fae2f' -strokewidth 3 "${outline[@]}" \
+        -fill '#f2531a' -stroke '#f2531a' -strokewidth 14 "${letters[@]}" \
+        -fill '#2fae2f' -stroke '#2fae2f' -strokewidth 3 "${letters[@]}" \
         \( -size 130x200 xc:none -pointsize 118 -fill white -stroke white -strokewidth 18 \
         -annotate +20+160 '?' -fill '#7a3cd0' -stroke '#7a3cd0' -strokewidth 7 -annotate +20+160 '?' \
         -trim +repage \( +clone -fill '#9c2a06' -colorize 100 -repage +5+6 \) +swap \
