@@ -24,7 +24,7 @@ TEST(MainWindow, StartsUpInOrderAndEndsWithExitCodeZero) {
     });
     EXPECT_EQ(world.run(), 0);
     const std::string log = world.take();
-    const auto load = log.find("load \"SkinH_EL.dll\"\nattach");
+    const auto load = log.find("load \"SkinH_EL.dll\"\n");
     const auto get = log.find("get ");
     const auto opened = log.find("window main opened");
     ASSERT_NE(load, std::string::npos) << log;
