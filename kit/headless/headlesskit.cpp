@@ -54,6 +54,11 @@ void HeadlessKit::openmodal(const ui::Window& definition, Handlers handlers) {
 
 void HeadlessKit::loop(const HeadlessWindow* until) {
     while (!quitting_ && (until ? until->alive() : topmost() != nullptr)) {
+        if (!until) {
+            // Only the outermost loop runs no handler, so what a closed window owned (its
+            // word store connection) goes here.
+            retired_.clear();
+        }
         if (!driver_ || !driver_()) {
             if (HeadlessWindow* last = topmost()) {
                 last->destroy();
@@ -64,6 +69,7 @@ void HeadlessKit::loop(const HeadlessWindow* until) {
 
 int HeadlessKit::run() {
     loop(nullptr);
+    retired_.clear();
     return exitcode_;
 }
 

@@ -131,6 +131,8 @@ class HeadlessKit : public Kit {
     std::vector<std::unique_ptr<HeadlessWindow>> windows_;
     std::deque<Answer> answers_;
     std::deque<std::optional<Text>> files_;
+    // Handlers of destroyed windows, released once no handler can be running any more.
+    std::vector<Handlers> retired_;
     bool quitting_ = false;
     int exitcode_ = 0;
 };

@@ -161,6 +161,8 @@ void HeadlessWindow::drop() {
         return;
     }
     alive_ = false;
+    kit_.retired_.push_back(std::move(handlers_));
+    handlers_ = Handlers();
     for (ControlState& control : controls_) {
         control.period = 0;
     }
