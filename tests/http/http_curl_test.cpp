@@ -1,5 +1,6 @@
 #include "kit/linux/http.h"
 #include "loopbackserver.h"
+#include "tlsserver.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +132,13 @@ TEST_F(CurlHttpTest, CutsALargeBodyAtOneMebibyte) {
     LoopbackServer server(page("HTTP/1.0 200 OK\r\n\r\n" + body));
     CurlHttp http;
     EXPECT_EQ(http.get(server.address("/")), body.substr(0, CurlHttp::bodylimit));
+}
+
+TEST_F(CurlHttpTest, RefusesAServerWhoseCertificateNobodyVouchesFor) {
+    testing::SelfSignedServer server("HTTP/1.0 200 OK\r\n\r\nsecret");
+    CurlHttp http;
+    EXPECT_EQ(http.get(server.address("/")), "");
+    EXPECT_FALSE(server.requested());
 }
 
 // Serves /hopN as a redirect to /hop(N-1), and /hop0 as the page.
