@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libsqlite3-dev sqlite3 libcurl4-openssl-dev ca-certificates
+    libsqlite3-dev sqlite3 libcurl4-openssl-dev libssl-dev ca-certificates
     qt6-base-dev qt6-base-dev-tools libgl-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     fonts-wqy-zenhei fonts-wqy-microhei
