@@ -1,10 +1,13 @@
 // A word store connection: at most one open database and every result it produced. Results
 // are snapshots with a cursor, named by handles; handle 0 is no result and reads as empty.
+// A result holds its rows whole from the moment of its query, so a connection's memory is
+// that of the rows of the results it holds, all of which go when it is re-opened or closed.
 #pragma once
 
 #include "text/datetime.h"
 #include "text/text.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -29,11 +32,13 @@ Text valuetext(const Value& value);
 std::optional<std::int32_t> valueinteger(const Value& value);
 
 // "ODBC;DBQ=<path>;DefaultDir=<folder>;Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;"
+// with DefaultDir only when the path holds a backslash (found the double-byte-safe way).
 Text connectionstring(const Text& path);
 
 class WordStore {
   public:
-    WordStore();
+    // busy: how long a locked database is waited for before an operation fails.
+    explicit WordStore(std::chrono::milliseconds busy = std::chrono::seconds(15));
     ~WordStore();
     WordStore(const WordStore&) = delete;
     WordStore& operator=(const WordStore&) = delete;
