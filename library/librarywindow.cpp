@@ -40,17 +40,16 @@ void Library::filllist(Window& window) {
     State& s = state();
     const std::int32_t handle = s.recordset;
     std::vector<Row> rows;
+    rows.reserve(static_cast<std::size_t>(store_.rowcount(handle)));
     s.wordcount = 0;
     store_.firstrow(handle);
     while (!store_.pastlast(handle)) {
-        Value word = store_.readcolumn(handle, "词语"_t);
-        if (!std::holds_alternative<Text>(word)) {
+        if (!store_.readstext(handle, "词语"_t)) {
             // Part 2.1: a word that is not text is a fatal data-type error.
             kit().fatal("类型不匹配：词语不是文本"_t);
         }
-        rows.push_back(Row{valuetext(store_.readcolumn(handle, "ID")),
-                           std::move(std::get<Text>(word)),
-                           valuetext(store_.readcolumn(handle, "字数"_t))});
+        rows.push_back(Row{store_.readtext(handle, "ID"), store_.readtext(handle, "词语"_t),
+                           store_.readtext(handle, "字数"_t)});
         store_.nextrow(handle);
         ++s.wordcount;
     }

@@ -106,6 +106,17 @@ Value Snapshot::value(std::size_t row, std::size_t column) const {
     return Text();
 }
 
+Text Snapshot::text(std::size_t row, std::size_t column) const {
+    const Cell& cell = cells_[row * columns_.size() + column];
+    if (cell.length == nulllength) {
+        return Text();
+    }
+    if (columns_[column].type == Type::text) {
+        return Text(payload(cell));
+    }
+    return valuetext(value(row, column));
+}
+
 bool Snapshot::close(std::size_t start) {
     const std::size_t length = arena_.size() - start;
     if (arena_.size() >= nulllength) {

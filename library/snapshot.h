@@ -25,7 +25,10 @@ struct Column {
 
 class Snapshot {
   public:
-    explicit Snapshot(std::vector<Column> columns) : columns_(std::move(columns)) {}
+    explicit Snapshot(std::vector<Column> columns) : columns_(std::move(columns)) {
+        cells_.reserve(columns_.size() * 1024);
+        arena_.reserve(16 * 1024);
+    }
 
     const std::vector<Column>& columns() const { return columns_; }
     std::size_t rows() const { return columns_.empty() ? 0 : cells_.size() / columns_.size(); }
@@ -33,6 +36,13 @@ class Snapshot {
     int find(const Text& name) const;
     // The cell's value, typed by its column; a NULL gives an empty text.
     Value value(std::size_t row, std::size_t column) const;
+    // Whether the cell's value is a text: a text column's, or a NULL.
+    bool istext(std::size_t row, std::size_t column) const {
+        return columns_[column].type == Type::text ||
+               cells_[row * columns_.size() + column].length == nulllength;
+    }
+    // valuetext(value(row, column)), straight from the bytes for a text.
+    Text text(std::size_t row, std::size_t column) const;
 
     // Building, one cell after the other, row by row. Each gives false once the result no
     // longer fits the buffer's 32-bit offsets.
@@ -46,11 +56,6 @@ class Snapshot {
     bool addboolean(bool value);
     bool addbytes(std::string_view bytes);
 
-    // Gives back the spare room left by building.
-    void shrink() {
-        arena_.shrink_to_fit();
-        cells_.shrink_to_fit();
-    }
     std::size_t memory() const { return arena_.capacity() + cells_.capacity() * sizeof(Cell); }
 
   private:

@@ -149,7 +149,6 @@ std::int32_t WordStore::runquery(const Text& sql) {
     if (!snapshot) {
         return 0;
     }
-    snapshot->shrink();
     c.results.push_back(Result{std::move(*snapshot)});
     return c.next++;
 }
@@ -182,6 +181,33 @@ Value WordStore::readcolumn(std::int32_t handle, const Text& column) {
         return Text();
     }
     return result->snapshot.value(result->cursor, static_cast<std::size_t>(position));
+}
+
+Text WordStore::readtext(std::int32_t handle, const Text& column) {
+    const Result* result = connection_->find(handle);
+    if (result == nullptr || result->cursor >= result->snapshot.rows()) {
+        return Text();
+    }
+    const int position = result->snapshot.find(column);
+    if (position < 0) {
+        return Text();
+    }
+    return result->snapshot.text(result->cursor, static_cast<std::size_t>(position));
+}
+
+bool WordStore::readstext(std::int32_t handle, const Text& column) {
+    const Result* result = connection_->find(handle);
+    if (result == nullptr || result->cursor >= result->snapshot.rows()) {
+        return true;
+    }
+    const int position = result->snapshot.find(column);
+    return position < 0 ||
+           result->snapshot.istext(result->cursor, static_cast<std::size_t>(position));
+}
+
+std::int32_t WordStore::rowcount(std::int32_t handle) {
+    const Result* result = connection_->find(handle);
+    return result == nullptr ? 0 : static_cast<std::int32_t>(result->snapshot.rows());
 }
 
 bool WordStore::runstatement(const Text& sql) {

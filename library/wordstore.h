@@ -53,6 +53,14 @@ class WordStore {
     void nextrow(std::int32_t handle);
     // The current row's column of exactly that name; an empty text when there is none.
     Value readcolumn(std::int32_t handle, const Text& column);
+    // The same as valuetext(readcolumn(handle, column)), without building the value: the list
+    // fill reads every cell of every row this way.
+    Text readtext(std::int32_t handle, const Text& column);
+    // Whether readcolumn would give a text (a missing column and handle 0 give one).
+    bool readstext(std::int32_t handle, const Text& column);
+    // The number of rows of the result, wherever its cursor stands; 0 for handle 0.
+    std::int32_t rowcount(std::int32_t handle);
+
     // Runs a statement that returns no rows; whether the store accepted it.
     bool runstatement(const Text& sql);
 

@@ -108,6 +108,15 @@ DateTime readdatetime(sqlite3_stmt* statement, int column) {
 }
 
 bool readcell(sqlite3_stmt* statement, int column, Type type, Snapshot& snapshot) {
+    if (type == Type::text) {
+        // A NULL is the one value without text.
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        if (text == nullptr) {
+            return snapshot.addnull();
+        }
+        const int length = sqlite3_column_bytes(statement, column);
+        return snapshot.addutf8(std::string_view(text, static_cast<std::size_t>(length)));
+    }
     if (sqlite3_column_type(statement, column) == SQLITE_NULL) {
         return snapshot.addnull();
     }
@@ -202,7 +211,9 @@ std::unique_ptr<Database> opendatabase(const Text& path, const Text& /*connectio
     }
     sqlite3* db = nullptr;
     // Read-write and shared, never created; a file that may not be written opens for reading.
-    if (sqlite3_open_v2(native.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    // One thread uses a connection, so SQLite's own locking of each call is left out.
+    if (sqlite3_open_v2(native.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
         sqlite3_close_v2(db);
         return nullptr;
     }
