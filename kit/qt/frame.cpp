@@ -1,6 +1,7 @@
 #include "kit/qt/frame.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QShortcut>
 
 namespace vantrel::qt {
@@ -30,6 +31,19 @@ void Frame::closeEvent(QCloseEvent* event) {
     if (isEnabled() && onclose) {
         onclose();
     }
+}
+
+} // namespace vantrel::qt
+
+namespace vantrel::qt {
+
+// Esc that no control took, where the window is not the active one and so has no shortcuts.
+void Frame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && onclose) {
+        onclose();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace vantrel::qt
