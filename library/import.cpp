@@ -1,4 +1,4 @@
-// The word import (Part 2.3): 打开 chooses a file, 导入 adds its short lines that the store does
+// The word import: 打开 chooses a file, 导入 adds its short lines that the store does
 // not hold yet, one by one, refreshing the list after each stored word.
 #include "library/importlines.h"
 #include "library/library.h"
@@ -117,7 +117,7 @@ void importword(Library& library, Window& window, const Text& word, const Text& 
 void importfile(Library& library, Window& window) {
     State& s = library.state();
     library.store().openstore(s.dbpath);
-    // Read only (the fix): a read-only file imports like any other.
+    // Opened for reading only, so a read-only file imports like any other.
     std::unique_ptr<std::istream> file;
     if (!s.importpath.empty()) {
         file = library.program().services().files.openinput(s.importpath);
@@ -127,7 +127,7 @@ void importfile(Library& library, Window& window) {
         ImportLine line;
         while (lines.next(line)) {
             const double half = static_cast<double>(line.length) / 2;
-            // Lines of 10 bytes or more are skipped (Part 2.3's own test, kept as it is).
+            // Lines of 10 bytes or more are too long for a word: skipped.
             if (half - 5 >= -0.0000001) {
                 continue;
             }

@@ -1,4 +1,4 @@
-// The import file's lines (Part 2.3), read a buffer at a time so that memory stays bounded
+// The import file's lines, read a buffer at a time so that memory stays bounded
 // whatever the size of the file or of its lines.
 //
 // - A line ends at a line feed (consumed); then one carriage return at its end is dropped.
@@ -6,7 +6,7 @@
 //   second byte never ends a line (whatever its value).
 // - Nothing is converted or trimmed; an empty line gives an empty text; a file that ends with a
 //   line feed gives no extra empty line, and an empty file gives no line.
-// - Bytes 0 and 26 (Part 2.3 leaves them to us; the import must always end):
+// - Bytes 0 and 26 (the import must always end):
 //   26 (Ctrl-Z, the old end-of-file mark of text files) ends the text where it stands: the
 //     line before it is the last line, and nothing after it is read.
 //   0 is skipped, as if it were not in the file: it neither ends a line nor counts towards its

@@ -1,4 +1,4 @@
-// What the library window's handlers share (Part 2.2) and the word import uses (Part 2.3):
+// What the library window's handlers share and the word import uses:
 // the window's word store connection and the procedures filllist and clearinputs.
 #pragma once
 
@@ -34,7 +34,7 @@ class Library {
     WordStore store_;
 };
 
-// The import (Part 2.3), bound to 打开 and daoru.
+// The import, bound to 打开 and daoru.
 void choosefile(Library& library, Window& window);
 void importfile(Library& library, Window& window);
 

@@ -1,5 +1,5 @@
-// The library window's handlers (Part 2.2). Every change goes to the store and is followed by a
-// fresh read of the whole list; statements are built exactly as Part 2.1 gives them.
+// The library window's handlers. Every change goes to the store and is followed by a
+// fresh read of the whole list; statements are built from fixed texts and quoted values.
 #include "library/librarywindow.h"
 
 #include "library/library.h"
@@ -45,7 +45,7 @@ void Library::filllist(Window& window) {
     store_.firstrow(handle);
     while (!store_.pastlast(handle)) {
         if (!store_.readstext(handle, "词语"_t)) {
-            // Part 2.1: a word that is not text is a fatal data-type error.
+            // A word that is not text means the library is not ours: a fatal data-type error.
             kit().fatal("类型不匹配：词语不是文本"_t);
         }
         rows.push_back(Row{store_.readtext(handle, "ID"), store_.readtext(handle, "词语"_t),
@@ -144,7 +144,7 @@ void add(Library& library, Window& window) {
                                                         quoted_sql(word) + "','" +
                                                         quoted_sql(count) + "')");
     reopenandquery(library, "select * from ciyu order by ID desc");
-    // The fix: a rejected insert is not reported as a success.
+    // A rejected insert is never reported as a success.
     if (inserted) {
         message(library, "添加成功！", Icon::information);
     } else {
@@ -159,7 +159,7 @@ void add(Library& library, Window& window) {
 void modify(Library& library, Window& window) {
     State& s = library.state();
     window.repaint();
-    // The choice: with no word made current the statement would end in "where id=";
+    // With no word made current the statement would end in "where id=";
     // it is refused as delete refuses it, before the boxes are looked at.
     if (s.selectedid.empty()) {
         message(library, "请选择词语！", Icon::information);

@@ -1,4 +1,4 @@
-// The library window (Parts 2.2 and 2.3): lists, searches and edits the words of the store and
+// The library window: lists, searches and edits the words of the store and
 // imports words from a text file.
 #pragma once
 

@@ -11,7 +11,7 @@
 
 namespace vantrel::store {
 
-// The type a column's values take, from the column's declared type (Part 2.1).
+// The type a column's values take, from the column's declared type.
 enum class Type { text, int32, int16, int8, single, real, datetime, boolean, bytes };
 
 // The type for a declared SQL type name such as "INTEGER" or "VARCHAR(50)"; a missing or

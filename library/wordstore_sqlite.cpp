@@ -223,7 +223,7 @@ std::unique_ptr<Database> opendatabase(const Text& path, const Text& /*connectio
     sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     // Reading the schema now tells a damaged or locked file at the opening, so that a failed
-    // open leaves the old connection in use as Part 2.1 says.
+    // open leaves the old connection in use.
     if (sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, nullptr) !=
         SQLITE_OK) {
         return nullptr;

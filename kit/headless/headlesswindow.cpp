@@ -165,6 +165,8 @@ void HeadlessWindow::drop() {
     handlers_ = Handlers();
     for (ControlState& control : controls_) {
         control.period = 0;
+        // A closed window keeps no list: a kit that lives long must not grow with each opening.
+        std::vector<Row>().swap(control.rows);
     }
     kit_.log() << "window " << definition_.id << " closed\n";
 }

@@ -1,4 +1,4 @@
-// The word import (Part 2.3) on the headless kit: real import files, a real caici.mdb.
+// The word import on the headless kit: real import files, a real caici.mdb.
 #include "library/librarymaker.h"
 #include "tests/support/world.h"
 

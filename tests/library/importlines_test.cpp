@@ -1,4 +1,4 @@
-// The import file's line reader (Part 2.3), with the bytes 0 and 26 as importlines.h decides.
+// The import file's line reader, with the bytes 0 and 26 as importlines.h decides.
 #include "library/importlines.h"
 
 #include <gtest/gtest.h>

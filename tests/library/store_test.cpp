@@ -1,4 +1,4 @@
-// The word store on real SQLite files (Part 2.1).
+// The word store on real SQLite files.
 #include "library/wordstore.h"
 #include "scratch.h"
 

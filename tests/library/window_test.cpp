@@ -1,4 +1,4 @@
-// The library window's handlers (Part 2.2, with the changes), driven on the headless
+// The library window's handlers, driven on the headless
 // kit over real SQLite files.
 #include "library/librarymaker.h"
 #include "tests/support/world.h"

@@ -2,6 +2,8 @@
 // files and state as they stand.
 #include "tools/script/runner.h"
 
+#include "library/librarymaker.h"
+#include "library/storetext.h"
 #include "text/numbers.h"
 
 #include <cstdio>
@@ -70,19 +72,16 @@ std::string escapesql(const std::string& text) {
 } // namespace
 
 void Runner::makelib() {
-    const std::filesystem::path path = dir_ / "caici.mdb";
-    if (std::filesystem::exists(path)) {
-        throw std::runtime_error("caici.mdb already exists");
+    std::string error;
+    if (!makelibrary((dir_ / "caici.mdb").string(), {}, error)) {
+        throw std::runtime_error(error);
     }
-    Database(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
-        .run("create table ciyu(ID INTEGER PRIMARY KEY AUTOINCREMENT, 词语 TEXT, 字数 TEXT)",
-             [](const auto&) {});
 }
 
 void Runner::addword(const Text& word, const Text& count) {
     Database(dir_ / "caici.mdb", SQLITE_OPEN_READWRITE)
-        .run("insert into ciyu(词语,字数) values('" + escapesql(toutf8(word)) + "','" +
-                 escapesql(toutf8(count)) + "')",
+        .run("insert into ciyu(词语,字数) values('" + escapesql(storeutf8(word)) + "','" +
+                 escapesql(storeutf8(count)) + "')",
              [](const auto&) {});
 }
 
@@ -90,7 +89,7 @@ void Runner::sql(const std::string& statement) {
     Database(dir_ / "caici.mdb", SQLITE_OPEN_READWRITE).run(statement, [this](const auto& cells) {
         const char* separator = "";
         for (const char* cell : cells) {
-            out_ << separator << (cell ? quoted(fromutf8(cell)) : "NULL");
+            out_ << separator << (cell ? quoted(storegbk(cell)) : "NULL");
             separator = " ";
         }
         out_ << '\n';
