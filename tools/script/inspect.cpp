@@ -96,6 +96,13 @@ void Runner::sql(const std::string& statement) {
     });
 }
 
+void Runner::write(const std::string& path, const Text& bytes) {
+    std::ofstream file(resolve(path), std::ios::binary | std::ios::trunc);
+    if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
 void Runner::dump(const std::string& path) {
     std::ifstream file(resolve(path), std::ios::binary);
     if (!file) {

@@ -233,6 +233,9 @@ void Runner::execute(const std::vector<Word>& words) {
     } else if (command == "state") {
         arity(words, 1, 1);
         state(words[1].utf8);
+    } else if (command == "write") {
+        arity(words, 2, 2);
+        write(words[1].utf8, words[2].text);
     } else if (command == "dump") {
         arity(words, 1, 1);
         dump(words[1].utf8);

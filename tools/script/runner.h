@@ -33,6 +33,7 @@ class Runner {
     void makelib();
     void addword(const Text& word, const Text& count);
     void sql(const std::string& statement);
+    void write(const std::string& path, const Text& bytes);
     void dump(const std::string& path);
     void text(const std::string& path);
     void state(const std::string& name);
