@@ -6,22 +6,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$here/build-release"
 
-packages=(
-    build-essential cmake ninja-build
-    qt6-base-dev libgl-dev libsqlite3-dev libcurl4-openssl-dev
-    fonts-wqy-zenhei fonts-wqy-microhei qt6-translations-l10n xdg-utils
-)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if ((${#missing[@]})); then
-    sudo=""
-    [[ $(id -u) -eq 0 ]] || sudo=sudo
-    $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash "$here/scripts/packages.sh" play
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTREL_TESTS=OFF \
     -DVANTREL_BENCH=OFF

@@ -1,16 +1,21 @@
 #!/bin/bash
-# Installs the Debian packages that building, testing and playing need. Safe to run again.
+# Installs the Debian packages that playing (scripts/packages.sh play) or building and testing
+# every build (scripts/packages.sh, the default) need. Safe to run again.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    libgtest-dev libgmock-dev libbenchmark-dev
-    libsqlite3-dev sqlite3 libcurl4-openssl-dev libssl-dev ca-certificates
-    qt6-base-dev qt6-base-dev-tools libgl-dev
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+    libsqlite3-dev libcurl4-openssl-dev ca-certificates
+    qt6-base-dev libgl-dev qt6-translations-l10n
     fonts-wqy-zenhei fonts-wqy-microhei
     xdg-utils
 )
+if [[ ${1:-test} != play ]]; then
+    packages+=(
+        libgtest-dev libgmock-dev libbenchmark-dev sqlite3 libssl-dev
+        g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
