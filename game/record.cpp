@@ -7,7 +7,9 @@ namespace vantrel {
 
 namespace {
 
-Text recordpath(const Program& program) { return program.programfile("猜词记录.txt"_t); }
+Text recordpath(const Program& program) {
+    return program.programfile("猜词记录.txt"_t);
+}
 
 } // namespace
 
@@ -15,7 +17,9 @@ Text recordentry(const State& state, const DateTime& when) {
     return "\r\n" + datetimetext(when) + "\r\n" + state.gamelog + tallyline(state) + "\r\n";
 }
 
-void resetrecord(Program& program) { program.services().files.write(recordpath(program), {}); }
+void resetrecord(Program& program) {
+    program.services().files.write(recordpath(program), {});
+}
 
 void appendrecord(Program& program) {
     Services& services = program.services();

@@ -100,8 +100,7 @@ class Kit {
     // returns, and run() gives the code.
     virtual void quit(int code) = 0;
     // A message box without an owner, modal for the whole program.
-    virtual Answer message(const Text& text, const Text& caption, Buttons buttons,
-                           Icon icon) = 0;
+    virtual Answer message(const Text& text, const Text& caption, Buttons buttons, Icon icon) = 0;
     // A fatal error: reported, then the process ends.
     [[noreturn]] virtual void fatal(const Text& text) = 0;
 };

@@ -2,7 +2,9 @@
 
 namespace vantrel {
 
-void PortableRandom::reseed(std::uint32_t seed) { engine_.seed(seed); }
+void PortableRandom::reseed(std::uint32_t seed) {
+    engine_.seed(seed);
+}
 
 int PortableRandom::between(int low, int high) {
     if (high <= low) {

@@ -12,7 +12,6 @@ namespace vantrel {
 inline constexpr const char* skinentryname = "SkinH_AttachRes";
 
 // SkinH_AttachRes(block, size, key, 0, 0, 0): the callee removes its arguments on i686.
-using SkinEntry = int(SKINENTRY_CALL*)(const void* block, int size, const char* key, int, int,
-                                       int);
+using SkinEntry = int(SKINENTRY_CALL*)(const void* block, int size, const char* key, int, int, int);
 
 } // namespace vantrel

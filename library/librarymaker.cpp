@@ -43,13 +43,13 @@ bool fail(sqlite3* db, const std::string& path, std::string& error, const std::s
 
 } // namespace
 
-bool makelibrary(const std::string& path, std::span<const std::string> words,
-                 std::string& error) {
+bool makelibrary(const std::string& path, std::span<const std::string> words, std::string& error) {
     // Created exclusively, so an existing file (or one made meanwhile) is never replaced.
     std::FILE* file = std::fopen(path.c_str(), "wbx");
     if (file == nullptr) {
-        error = path + (errno == EEXIST ? ": the file already exists; it is left as it is"
-                                        : ": cannot create the file: " + std::string(std::strerror(errno)));
+        error = path + (errno == EEXIST
+                            ? ": the file already exists; it is left as it is"
+                            : ": cannot create the file: " + std::string(std::strerror(errno)));
         return false;
     }
     std::fclose(file);
@@ -58,21 +58,23 @@ bool makelibrary(const std::string& path, std::span<const std::string> words,
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         return fail(db, path, error, path);
     }
-    if (sqlite3_exec(db,
-                     "create table ciyu(ID INTEGER PRIMARY KEY AUTOINCREMENT, 词语 TEXT, 字数 TEXT);"
-                     "begin;",
-                     nullptr, nullptr, nullptr) != SQLITE_OK) {
+    if (sqlite3_exec(
+            db,
+            "create table ciyu(ID INTEGER PRIMARY KEY AUTOINCREMENT, 词语 TEXT, 字数 TEXT);"
+            "begin;",
+            nullptr, nullptr, nullptr) != SQLITE_OK) {
         return fail(db, path, error, "create table ciyu");
     }
     sqlite3_stmt* insert = nullptr;
-    if (sqlite3_prepare_v2(db, "insert into ciyu(词语,字数) values(?,?)", -1, &insert,
-                           nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(db, "insert into ciyu(词语,字数) values(?,?)", -1, &insert, nullptr) !=
+        SQLITE_OK) {
         return fail(db, path, error, "insert");
     }
     for (const std::string& word : words) {
         const std::string count = std::to_string(charactercount(word));
         sqlite3_bind_text(insert, 1, word.data(), static_cast<int>(word.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_text(insert, 2, count.data(), static_cast<int>(count.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 2, count.data(), static_cast<int>(count.size()),
+                          SQLITE_TRANSIENT);
         if (sqlite3_step(insert) != SQLITE_DONE) {
             sqlite3_finalize(insert);
             return fail(db, path, error, "insert " + word);

@@ -127,8 +127,8 @@ void search(Library& library, Window& window) {
 void add(Library& library, Window& window) {
     State& s = library.state();
     window.repaint();
-    s.recordset =
-        library.store().runquery("select * from ciyu where 词语='"_t + quoted_sql(window.text("ciyu")) + "'");
+    s.recordset = library.store().runquery("select * from ciyu where 词语='"_t +
+                                           quoted_sql(window.text("ciyu")) + "'");
     s.wordcount = library.countrows();
     if (s.wordcount >= 1) {
         message(library, "已经有这个词了！", Icon::stop);
@@ -140,9 +140,9 @@ void add(Library& library, Window& window) {
         message(library, "词语、字数不能为空！", Icon::stop);
         return;
     }
-    const bool inserted = library.store().runstatement("insert into ciyu(词语,字数) values('"_t +
-                                                        quoted_sql(word) + "','" +
-                                                        quoted_sql(count) + "')");
+    const bool inserted =
+        library.store().runstatement("insert into ciyu(词语,字数) values('"_t + quoted_sql(word) +
+                                     "','" + quoted_sql(count) + "')");
     reopenandquery(library, "select * from ciyu order by ID desc");
     // A rejected insert is never reported as a success.
     if (inserted) {
@@ -171,9 +171,9 @@ void modify(Library& library, Window& window) {
         message(library, "词语、字数不能为空！", Icon::stop);
         return;
     }
-    const bool updated = library.store().runstatement(
-        "update ciyu set 词语='"_t + quoted_sql(word) + "',字数='"_t + quoted_sql(count) +
-        "' where id=" + s.selectedid);
+    const bool updated =
+        library.store().runstatement("update ciyu set 词语='"_t + quoted_sql(word) + "',字数='"_t +
+                                     quoted_sql(count) + "' where id=" + s.selectedid);
     reopenandquery(library, "select * from ciyu order by id desc");
     if (updated) {
         message(library, "修改成功！", Icon::information);

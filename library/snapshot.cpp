@@ -17,26 +17,46 @@ struct Named {
 
 // The declared types as ODBC drivers report them (Access names included), by their type.
 constexpr std::array names{
-    Named{"INTEGER", Type::int32},     Named{"INT", Type::int32},
-    Named{"COUNTER", Type::int32},     Named{"AUTOINCREMENT", Type::int32},
-    Named{"LONG", Type::int32},        Named{"MEDIUMINT", Type::int32},
-    Named{"SMALLINT", Type::int16},    Named{"SHORT", Type::int16},
-    Named{"INT2", Type::int16},        Named{"TINYINT", Type::int8},
-    Named{"BYTE", Type::int8},         Named{"BIGINT", Type::text},
-    Named{"INT8", Type::text},         Named{"NUMERIC", Type::text},
-    Named{"DECIMAL", Type::text},      Named{"CURRENCY", Type::text},
-    Named{"MONEY", Type::text},        Named{"REAL", Type::single},
-    Named{"SINGLE", Type::single},     Named{"FLOAT4", Type::single},
-    Named{"FLOAT", Type::real},        Named{"DOUBLE", Type::real},
-    Named{"DOUBLE PRECISION", Type::real}, Named{"FLOAT8", Type::real},
-    Named{"DATE", Type::datetime},     Named{"TIME", Type::datetime},
-    Named{"TIMESTAMP", Type::datetime}, Named{"DATETIME", Type::datetime},
-    Named{"BIT", Type::boolean},       Named{"BOOLEAN", Type::boolean},
-    Named{"BOOL", Type::boolean},      Named{"YESNO", Type::boolean},
-    Named{"LOGICAL", Type::boolean},   Named{"BLOB", Type::bytes},
-    Named{"BINARY", Type::bytes},      Named{"VARBINARY", Type::bytes},
-    Named{"LONGVARBINARY", Type::bytes}, Named{"LONGBINARY", Type::bytes},
-    Named{"IMAGE", Type::bytes},       Named{"OLEOBJECT", Type::bytes},
+    Named{"INTEGER", Type::int32},
+    Named{"INT", Type::int32},
+    Named{"COUNTER", Type::int32},
+    Named{"AUTOINCREMENT", Type::int32},
+    Named{"LONG", Type::int32},
+    Named{"MEDIUMINT", Type::int32},
+    Named{"SMALLINT", Type::int16},
+    Named{"SHORT", Type::int16},
+    Named{"INT2", Type::int16},
+    Named{"TINYINT", Type::int8},
+    Named{"BYTE", Type::int8},
+    Named{"BIGINT", Type::text},
+    Named{"INT8", Type::text},
+    Named{"NUMERIC", Type::text},
+    Named{"DECIMAL", Type::text},
+    Named{"CURRENCY", Type::text},
+    Named{"MONEY", Type::text},
+    Named{"REAL", Type::single},
+    Named{"SINGLE", Type::single},
+    Named{"FLOAT4", Type::single},
+    Named{"FLOAT", Type::real},
+    Named{"DOUBLE", Type::real},
+    Named{"DOUBLE PRECISION", Type::real},
+    Named{"FLOAT8", Type::real},
+    Named{"DATE", Type::datetime},
+    Named{"TIME", Type::datetime},
+    Named{"TIMESTAMP", Type::datetime},
+    Named{"DATETIME", Type::datetime},
+    Named{"BIT", Type::boolean},
+    Named{"BOOLEAN", Type::boolean},
+    Named{"BOOL", Type::boolean},
+    Named{"YESNO", Type::boolean},
+    Named{"LOGICAL", Type::boolean},
+    Named{"BLOB", Type::bytes},
+    Named{"BINARY", Type::bytes},
+    Named{"VARBINARY", Type::bytes},
+    Named{"LONGVARBINARY", Type::bytes},
+    Named{"LONGBINARY", Type::bytes},
+    Named{"IMAGE", Type::bytes},
+    Named{"OLEOBJECT", Type::bytes},
 };
 
 template <typename T> T load(std::string_view bytes) {
@@ -155,8 +175,12 @@ bool Snapshot::adddatetime(const DateTime& value) {
     return addtext(std::string_view(reinterpret_cast<const char*>(&value), sizeof value));
 }
 
-bool Snapshot::addboolean(bool value) { return addtext(value ? "\1" : std::string_view("\0", 1)); }
+bool Snapshot::addboolean(bool value) {
+    return addtext(value ? "\1" : std::string_view("\0", 1));
+}
 
-bool Snapshot::addbytes(std::string_view bytes) { return addtext(bytes); }
+bool Snapshot::addbytes(std::string_view bytes) {
+    return addtext(bytes);
+}
 
 } // namespace vantrel::store

@@ -173,8 +173,8 @@ void appendstoreutf8(std::string& out, std::string_view gbk) {
         if (first >= leadfirst && first <= leadlast && at + 1 < gbk.size()) {
             const auto trail = static_cast<unsigned char>(gbk[at + 1]);
             if (trail >= trailfirst && trail <= traillast) {
-                const char32_t code = t.pairs[(first - leadfirst) * trailcount + trail -
-                                             trailfirst];
+                const char32_t code =
+                    t.pairs[(first - leadfirst) * trailcount + trail - trailfirst];
                 if (code != 0) {
                     encodeutf8(out, code);
                     at += 2;

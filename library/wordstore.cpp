@@ -42,8 +42,7 @@ Text datetext(const DateTime& when) {
     } else if (date) {
         std::snprintf(buffer, sizeof buffer, "%d/%d/%d", when.year, when.month, when.day);
     } else {
-        std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d", when.hour, when.minute,
-                      when.second);
+        std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d", when.hour, when.minute, when.second);
     }
     return Text(buffer);
 }
@@ -171,38 +170,44 @@ void WordStore::nextrow(std::int32_t handle) {
     }
 }
 
-Value WordStore::readcolumn(std::int32_t handle, const Text& column) {
-    const Result* result = connection_->find(handle);
+namespace {
+
+// The result's current row and the column's place in it, or nothing when either is missing.
+struct Cell {
+    const store::Snapshot& snapshot;
+    std::size_t row;
+    std::size_t column;
+};
+
+template <typename Results>
+std::optional<Cell> findcell(Results& connection, std::int32_t handle, const Text& column) {
+    const auto* result = connection.find(handle);
     if (result == nullptr || result->cursor >= result->snapshot.rows()) {
-        return Text();
+        return std::nullopt;
     }
     const int position = result->snapshot.find(column);
     if (position < 0) {
-        return Text();
+        return std::nullopt;
     }
-    return result->snapshot.value(result->cursor, static_cast<std::size_t>(position));
+    return Cell{result->snapshot, result->cursor, static_cast<std::size_t>(position)};
+}
+
+} // namespace
+
+Value WordStore::readcolumn(std::int32_t handle, const Text& column) {
+    const std::optional<Cell> cell = findcell(*connection_, handle, column);
+    return cell ? cell->snapshot.value(cell->row, cell->column) : Value(Text());
 }
 
 Text WordStore::readtext(std::int32_t handle, const Text& column) {
-    const Result* result = connection_->find(handle);
-    if (result == nullptr || result->cursor >= result->snapshot.rows()) {
-        return Text();
-    }
-    const int position = result->snapshot.find(column);
-    if (position < 0) {
-        return Text();
-    }
-    return result->snapshot.text(result->cursor, static_cast<std::size_t>(position));
+    const std::optional<Cell> cell = findcell(*connection_, handle, column);
+    return cell ? cell->snapshot.text(cell->row, cell->column) : Text();
 }
 
 bool WordStore::readstext(std::int32_t handle, const Text& column) {
-    const Result* result = connection_->find(handle);
-    if (result == nullptr || result->cursor >= result->snapshot.rows()) {
-        return true;
-    }
-    const int position = result->snapshot.find(column);
-    return position < 0 ||
-           result->snapshot.istext(result->cursor, static_cast<std::size_t>(position));
+    // A missing row or column reads as an empty text, and so as text.
+    const std::optional<Cell> cell = findcell(*connection_, handle, column);
+    return !cell || cell->snapshot.istext(cell->row, cell->column);
 }
 
 std::int32_t WordStore::rowcount(std::int32_t handle) {

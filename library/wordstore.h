@@ -22,8 +22,8 @@ struct Blob {
 };
 
 // A column value, typed by the column's declared type.
-using Value = std::variant<Text, std::int32_t, std::int16_t, std::int8_t, float, double,
-                           DateTime, bool, Blob>;
+using Value = std::variant<Text, std::int32_t, std::int16_t, std::int8_t, float, double, DateTime,
+                           bool, Blob>;
 
 // The value as the list shows it: text unchanged, whole numbers in decimal, reals with up to
 // 13 significant digits.

@@ -68,14 +68,15 @@ DateTime readdatetime(sqlite3_stmt* statement, int column) {
     DateTime when;
     const int type = sqlite3_column_type(statement, column);
     if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
-        double days = type == SQLITE_INTEGER
-                          ? static_cast<double>(sqlite3_column_int64(statement, column)) / 86400.0 +
-                                2440587.5
-                          : sqlite3_column_double(statement, column);
+        double days =
+            type == SQLITE_INTEGER
+                ? static_cast<double>(sqlite3_column_int64(statement, column)) / 86400.0 + 2440587.5
+                : sqlite3_column_double(statement, column);
         // Julian day to the civil calendar (Fliegel and Van Flandern).
         const double shifted = days + 0.5;
         const long long jdn = static_cast<long long>(shifted);
-        long long seconds = static_cast<long long>((shifted - static_cast<double>(jdn)) * 86400.0 + 0.5);
+        long long seconds =
+            static_cast<long long>((shifted - static_cast<double>(jdn)) * 86400.0 + 0.5);
         long long l = jdn + 68569;
         const long long n = 4 * l / 146097;
         l = l - (146097 * n + 3) / 4;

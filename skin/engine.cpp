@@ -8,7 +8,9 @@ namespace vantrel {
 
 namespace {
 
-const Text& enginename() { return "SkinH_EL.dll"_t; }
+const Text& enginename() {
+    return "SkinH_EL.dll"_t;
+}
 
 } // namespace
 
@@ -31,14 +33,15 @@ void attachskin(Program& program, int n) {
         void* module = services.modules.load(program.programfile(enginename()), enginename());
         entry = module ? services.modules.symbol(module, skinentryname) : nullptr;
         if (!entry) {
-            services.kit.fatal("无法加载 "_t + enginename() + " 或找不到其入口 "_t +
-                               skinentryname + "，程序将退出。"_t);
+            services.kit.fatal("无法加载 "_t + enginename() + " 或找不到其入口 "_t + skinentryname +
+                               "，程序将退出。"_t);
         }
     }
     // The engine reads the block during the call only, so a fresh copy is released at once.
     const std::span<const unsigned char> skin = skinblock(n);
     std::vector<unsigned char> block(skin.begin(), skin.end());
-    reinterpret_cast<SkinEntry>(entry)(block.empty() ? nullptr : block.data(), static_cast<int>(block.size()), "", 0, 0, 0);
+    reinterpret_cast<SkinEntry>(entry)(block.empty() ? nullptr : block.data(),
+                                       static_cast<int>(block.size()), "", 0, 0, 0);
 }
 
 } // namespace vantrel

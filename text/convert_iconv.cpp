@@ -38,7 +38,9 @@ std::string convert(const char* to, const char* from, std::string_view input,
 
 } // namespace
 
-Text fromutf8(std::string_view utf8) { return convert("CP936", "UTF-8", utf8, "?"); }
+Text fromutf8(std::string_view utf8) {
+    return convert("CP936", "UTF-8", utf8, "?");
+}
 
 std::string toutf8(std::string_view gbk) {
     return convert("UTF-8", "CP936", gbk, "\xEF\xBF\xBD");

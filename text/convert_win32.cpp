@@ -32,8 +32,12 @@ std::string narrow(UINT codepage, const std::wstring& wide) {
 
 } // namespace
 
-Text fromutf8(std::string_view utf8) { return narrow(936, widen(CP_UTF8, utf8)); }
+Text fromutf8(std::string_view utf8) {
+    return narrow(936, widen(CP_UTF8, utf8));
+}
 
-std::string toutf8(std::string_view gbk) { return narrow(CP_UTF8, widen(936, gbk)); }
+std::string toutf8(std::string_view gbk) {
+    return narrow(CP_UTF8, widen(936, gbk));
+}
 
 } // namespace vantrel

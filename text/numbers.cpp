@@ -5,7 +5,9 @@
 
 namespace vantrel {
 
-Text inttext(std::int64_t value) { return std::to_string(value); }
+Text inttext(std::int64_t value) {
+    return std::to_string(value);
+}
 
 Text realtext(double value) {
     if (std::isnan(value)) {

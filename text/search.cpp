@@ -6,8 +6,8 @@ namespace {
 
 // Length of the character starting at position: 2 for a lead byte with a byte after it.
 std::size_t charlength(std::string_view text, std::size_t position) {
-    const bool pair = leadbyte(static_cast<unsigned char>(text[position])) &&
-                      position + 1 < text.size();
+    const bool pair =
+        leadbyte(static_cast<unsigned char>(text[position])) && position + 1 < text.size();
     return pair ? 2 : 1;
 }
 

@@ -11,7 +11,9 @@ namespace vantrel {
 inline constexpr std::size_t notfound = std::string_view::npos;
 
 // Whether the byte is the first of a double-byte character.
-constexpr bool leadbyte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+constexpr bool leadbyte(unsigned char byte) {
+    return byte >= 0x81 && byte <= 0xFE;
+}
 
 // Position (from 0) of the first occurrence of needle, or notfound. An empty needle is found
 // at 0.

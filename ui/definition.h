@@ -55,8 +55,8 @@ struct Control {
     int height = 0;
     std::string_view text;
     Font font;
-    std::optional<Rgb> foreground;   // default black
-    std::optional<Rgb> background;   // default the dialog-face colour (white for edits)
+    std::optional<Rgb> foreground; // default black
+    std::optional<Rgb> background; // default the dialog-face colour (white for edits)
     Border border = Border::none;
     Align align = Align::left;
     bool wordwrap = false;

@@ -115,8 +115,9 @@ std::vector<Row> readwhole(sqlite3* db, const std::string& sql) {
     while (sqlite3_step(statement) == SQLITE_ROW) {
         const auto text = [&](int column) {
             const auto* bytes = sqlite3_column_text(statement, column);
-            return bytes ? std::string(reinterpret_cast<const char*>(bytes),
-                                       static_cast<std::size_t>(sqlite3_column_bytes(statement, column)))
+            return bytes ? std::string(
+                               reinterpret_cast<const char*>(bytes),
+                               static_cast<std::size_t>(sqlite3_column_bytes(statement, column)))
                          : std::string();
         };
         rows.push_back({sqlite3_column_int64(statement, 0), text(1), text(2)});
@@ -186,7 +187,8 @@ void Import1000_Program(benchmark::State& state) {
     const Text path = fromutf8(importfile().string());
     for (auto _ : state) {
         state.PauseTiming();
-        fs::copy_file(library(importbase), folder / "caici.mdb", fs::copy_options::overwrite_existing);
+        fs::copy_file(library(importbase), folder / "caici.mdb",
+                      fs::copy_options::overwrite_existing);
         auto headless = std::make_unique<Headless>(folder);
         bool done = false;
         headless->kit.setdriver([&] {
@@ -301,8 +303,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     vantrel::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto ratio = [&](const std::string& program, const std::string& alone,
-                           const char* what) {
+    const auto ratio = [&](const std::string& program, const std::string& alone, const char* what) {
         const auto find = [&](const std::string& name) {
             auto found = reporter.times.lower_bound(name);
             return found != reporter.times.end() && found->first.starts_with(name)
@@ -318,8 +319,7 @@ int main(int argc, char** argv) {
     };
     ratio("OpenWindow100k_Program", "OpenWindow100k_SqliteAlone",
           "open the library window on 100,000 words");
-    ratio("Import1000_Program", "Import1000_SqliteAlone",
-          "import 1,000 new words into 10,000");
+    ratio("Import1000_Program", "Import1000_SqliteAlone", "import 1,000 new words into 10,000");
     std::error_code ignored;
     std::filesystem::remove_all(vantrel::benchfolder(), ignored);
     benchmark::Shutdown();

@@ -4,7 +4,9 @@ namespace vantrel {
 
 namespace {
 
-const char* buttonsname(Buttons buttons) { return buttons == Buttons::ok ? "OK" : "OKCancel"; }
+const char* buttonsname(Buttons buttons) {
+    return buttons == Buttons::ok ? "OK" : "OKCancel";
+}
 
 const char* iconname(Icon icon) {
     switch (icon) {

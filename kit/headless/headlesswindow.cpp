@@ -69,7 +69,9 @@ void HeadlessWindow::fire(std::string_view control, Event event) {
     }
 }
 
-Text HeadlessWindow::title() const { return alive_ ? title_ : Text(); }
+Text HeadlessWindow::title() const {
+    return alive_ ? title_ : Text();
+}
 
 void HeadlessWindow::settitle(const Text& title) {
     if (alive_) {
@@ -146,7 +148,9 @@ std::optional<Text> HeadlessWindow::choosefile(std::string_view control) {
     return kit_.nextfile();
 }
 
-void HeadlessWindow::repaint() { ++repaints_; }
+void HeadlessWindow::repaint() {
+    ++repaints_;
+}
 
 void HeadlessWindow::destroy() {
     if (!alive_) {
@@ -171,7 +175,9 @@ void HeadlessWindow::drop() {
     kit_.log() << "window " << definition_.id << " closed\n";
 }
 
-ui::Rgb HeadlessWindow::colour(std::string_view control) const { return state(control).colour; }
+ui::Rgb HeadlessWindow::colour(std::string_view control) const {
+    return state(control).colour;
+}
 
 ui::Pointer HeadlessWindow::pointer(std::string_view control) const {
     return state(control).pointer;
@@ -181,12 +187,14 @@ const std::vector<Row>& HeadlessWindow::rows(std::string_view control) const {
     return state(control).rows;
 }
 
-int HeadlessWindow::period(std::string_view control) const { return state(control).period; }
+int HeadlessWindow::period(std::string_view control) const {
+    return state(control).period;
+}
 
 void HeadlessWindow::press(std::string_view control) {
-    const ControlState& target = actionable(
-        control, {ui::Kind::label, ui::Kind::picture, ui::Kind::button, ui::Kind::group,
-                  ui::Kind::edit, ui::Kind::combo, ui::Kind::list});
+    const ControlState& target =
+        actionable(control, {ui::Kind::label, ui::Kind::picture, ui::Kind::button, ui::Kind::group,
+                             ui::Kind::edit, ui::Kind::combo, ui::Kind::list});
     fire(target.definition->name, Event::pressed);
 }
 
@@ -198,9 +206,8 @@ void HeadlessWindow::click(std::string_view control) {
 void HeadlessWindow::choose(std::string_view control, const Text& item) {
     ControlState& combo = actionable(control, {ui::Kind::combo});
     const auto& items = combo.definition->items;
-    const bool listed = std::any_of(items.begin(), items.end(), [&](std::string_view each) {
-        return fromutf8(each) == item;
-    });
+    const bool listed = std::any_of(items.begin(), items.end(),
+                                    [&](std::string_view each) { return fromutf8(each) == item; });
     if (!listed) {
         throw ActionError(describe(definition_, control) + " has no item " + toutf8(item));
     }

@@ -49,7 +49,9 @@ ScriptedModules::ScriptedModules(std::ostream& log, Recorder recorder) : log_(lo
     currentrecorder = &recorderstorage;
 }
 
-ScriptedModules::~ScriptedModules() { currentrecorder = nullptr; }
+ScriptedModules::~ScriptedModules() {
+    currentrecorder = nullptr;
+}
 
 void* ScriptedModules::load(const Text& fullpath, const Text& name) {
     (void)fullpath;

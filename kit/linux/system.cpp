@@ -30,9 +30,13 @@ void spawn(const std::string& argument) {
 
 } // namespace
 
-void XdgShell::openaddress(const Text& address) { spawn(toutf8(address)); }
+void XdgShell::openaddress(const Text& address) {
+    spawn(toutf8(address));
+}
 
-void XdgShell::openfile(const Text& path) { spawn(nativepath(path)); }
+void XdgShell::openfile(const Text& path) {
+    spawn(nativepath(path));
+}
 
 std::uint32_t SystemClock::tickcount() {
     timespec now{};

@@ -17,7 +17,9 @@ class Import : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string error;
-        ASSERT_TRUE(makelibrary(world.file("caici.mdb").string(), std::vector<std::string>{"苹果"}, error)) << error;
+        ASSERT_TRUE(
+            makelibrary(world.file("caici.mdb").string(), std::vector<std::string>{"苹果"}, error))
+            << error;
     }
 
     // Writes the import file (bytes as given) and returns its program path.
@@ -63,9 +65,9 @@ TEST_F(Import, ShortLinesAreAddedOnceLongOnesSkipped) {
                              fromutf8("香蕉") + "\r\n" + "tail \n";
     open([&](HeadlessWindow& w) {
         run(w, importfile(file));
-        EXPECT_EQ(rows(w), (std::vector<std::string>{"7|tail |2.5", "6|abcdefghi|4.5",
-                                                     "5|四个汉字x|4.5", "4|孔雀开屏|4",
-                                                     "3|长颈鹿|3", "2|香蕉|2", "1|苹果|2"}));
+        EXPECT_EQ(rows(w),
+                  (std::vector<std::string>{"7|tail |2.5", "6|abcdefghi|4.5", "5|四个汉字x|4.5",
+                                            "4|孔雀开屏|4", "3|长颈鹿|3", "2|香蕉|2", "1|苹果|2"}));
         EXPECT_EQ(toutf8(w.text("tiaoshu")), "目前有7条词语");
         // The last line was stored: the list query and its count stay.
         EXPECT_EQ(world.program.state().wordcount, 7);
@@ -77,8 +79,8 @@ TEST_F(Import, LineFeedsAndCarriageReturnsGiveTheSameWords) {
     open([&](HeadlessWindow& w) {
         run(w, importfile("a\nb\n"));
         run(w, importfile("a\r\nb\r\nc\rd\r\n", "crlf.txt"));
-        EXPECT_EQ(rows(w), (std::vector<std::string>{"4|c\rd|1.5", "3|b|0.5", "2|a|0.5",
-                                                     "1|苹果|2"}));
+        EXPECT_EQ(rows(w),
+                  (std::vector<std::string>{"4|c\rd|1.5", "3|b|0.5", "2|a|0.5", "1|苹果|2"}));
     });
 }
 
@@ -150,7 +152,9 @@ TEST_F(Import, ReadOnlyFileImports) {
 
 TEST_F(Import, NulAndCtrlZ) {
     open([&](HeadlessWindow& w) {
-        run(w, importfile(std::string("a\0b\nc\x1a" "d\ne\n", 12)));
+        run(w, importfile(std::string("a\0b\nc\x1a"
+                                      "d\ne\n",
+                                      12)));
         EXPECT_EQ(rows(w), (std::vector<std::string>{"3|c|0.5", "2|ab|1", "1|苹果|2"}));
     });
 }
@@ -158,7 +162,8 @@ TEST_F(Import, NulAndCtrlZ) {
 TEST_F(Import, Utf8AndInvalidGbkAreStoredAsTheirBytes) {
     // 苹果 in UTF-8 is six bytes: 3 "characters" by the GBK count. 0xFF 0xFF is no GBK.
     const std::string utf8 = "苹果";
-    const std::string invalid = "\xff\xff" "a";
+    const std::string invalid = "\xff\xff"
+                                "a";
     open([&](HeadlessWindow& w) {
         run(w, importfile(utf8 + "\n" + invalid + "\n"));
         const auto& list = w.rows("xinxi");

@@ -43,21 +43,30 @@ TEST(ImportLines, CarriageReturnInsideALineStays) {
     EXPECT_EQ(lines("a\r"), Lines{"a"});       // ended by the end of the file
 }
 
-TEST(ImportLines, BlanksAreKept) { EXPECT_EQ(lines(" a \n"), Lines{" a "}); }
+TEST(ImportLines, BlanksAreKept) {
+    EXPECT_EQ(lines(" a \n"), Lines{" a "});
+}
 
 TEST(ImportLines, SecondByteNeverEndsALine) {
     // 0x81 0x0A is one double-byte pair, not a line end.
     EXPECT_EQ(lines("\x81\na\nb"), (Lines{"\x81\na", "b"}));
     EXPECT_EQ(lines("\xff\r\n"), Lines{"\xff"}); // the CR went with 0xFF, then was dropped
     EXPECT_EQ(lines("x\x80"), Lines{"x\x80"});   // a lone lead byte at the end
-    EXPECT_EQ(lines("\xb9\x1a" "b"), Lines{"\xb9\x1a" "b"});
+    EXPECT_EQ(lines("\xb9\x1a"
+                    "b"),
+              Lines{"\xb9\x1a"
+                    "b"});
     EXPECT_EQ(lines(std::string("\xb9\0b", 3)), Lines{std::string("\xb9\0b", 3)});
 }
 
 TEST(ImportLines, CtrlZEndsTheText) {
-    EXPECT_EQ(lines("a\nb\x1a" "c\nd\n"), (Lines{"a", "b"}));
+    EXPECT_EQ(lines("a\nb\x1a"
+                    "c\nd\n"),
+              (Lines{"a", "b"}));
     EXPECT_EQ(lines("a\n\x1a"), Lines{"a"});
-    EXPECT_EQ(lines("\x1a" "a"), Lines{});
+    EXPECT_EQ(lines("\x1a"
+                    "a"),
+              Lines{});
 }
 
 TEST(ImportLines, NulIsSkipped) {

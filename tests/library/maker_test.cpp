@@ -73,10 +73,10 @@ TEST(Maker, MakesALibraryTheStoreReads) {
                               std::get<Text>(store.readcolumn(handle, "字数"_t))));
     }
     EXPECT_EQ(rows, (std::vector<std::string>{"3 猫 1", "2 长颈鹿 3", "1 苹果 2"}));
-    EXPECT_EQ(directsql(scratch.file("caici.mdb"),
-                        "select sql from sqlite_master where name='ciyu'"),
-              std::vector<std::string>{
-                  "CREATE TABLE ciyu(ID INTEGER PRIMARY KEY AUTOINCREMENT, 词语 TEXT, 字数 TEXT)"});
+    EXPECT_EQ(
+        directsql(scratch.file("caici.mdb"), "select sql from sqlite_master where name='ciyu'"),
+        std::vector<std::string>{
+            "CREATE TABLE ciyu(ID INTEGER PRIMARY KEY AUTOINCREMENT, 词语 TEXT, 字数 TEXT)"});
 }
 
 TEST(Maker, NeverReplacesAFile) {
@@ -108,9 +108,11 @@ TEST(MakerTool, StarterLibraryReadsAsUtf8InTheSqliteCli) {
               "made " + folder + "/caici.mdb with " +
                   std::to_string(parsewordlist(starterwordlist()).size()) + " words\nexit 0");
     // The sqlite3 command-line tool, knowing nothing of GBK, shows the words as they are.
-    EXPECT_EQ(run("sqlite3 " + folder + "/caici.mdb \"select ID, 词语, 字数 from ciyu where ID <= 3\""),
-              "1|猫|1\n2|狗|1\n3|猪|1\nexit 0");
-    EXPECT_EQ(run("sqlite3 " + folder + "/caici.mdb \"select 词语, 字数 from ciyu where 词语 like '长颈%'\""),
+    EXPECT_EQ(
+        run("sqlite3 " + folder + "/caici.mdb \"select ID, 词语, 字数 from ciyu where ID <= 3\""),
+        "1|猫|1\n2|狗|1\n3|猪|1\nexit 0");
+    EXPECT_EQ(run("sqlite3 " + folder +
+                  "/caici.mdb \"select 词语, 字数 from ciyu where 词语 like '长颈%'\""),
               "长颈鹿|3\nexit 0");
 }
 

@@ -7,8 +7,8 @@
 #include <chrono>
 #include <csignal>
 #include <sys/stat.h>
-#include <thread>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace vantrel {
@@ -57,9 +57,11 @@ TEST(ConnectionString, NoBackslashNoDefaultDir) {
 
 TEST(ConnectionString, TrailByteIsNotAFolderSeparator) {
     // 0x81 0x5C is one double-byte character whose second byte is a backslash.
-    const Text path = "D:\\\x81\x5C" "caici.mdb";
-    EXPECT_EQ(connectionstring(path), "ODBC;DBQ=" + path + ";DefaultDir=D:" +
-                                          ";Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;");
+    const Text path = "D:\\\x81\x5C"
+                      "caici.mdb";
+    EXPECT_EQ(connectionstring(path),
+              "ODBC;DBQ=" + path +
+                  ";DefaultDir=D:" + ";Driver={Microsoft Access Driver (*.mdb)};FIL=MS Access;");
 }
 
 TEST(Values, AsText) {
@@ -317,7 +319,7 @@ TEST(ReadOnlyFile, ReadsButDoesNotWrite) {
     Scratch scratch;
     makelib(scratch.file("caici.mdb"), {"苹果"});
     std::filesystem::permissions(scratch.file("caici.mdb"), std::filesystem::perms::owner_read |
-                                                                 std::filesystem::perms::group_read);
+                                                                std::filesystem::perms::group_read);
     const std::string before = readbytes(scratch.file("caici.mdb"));
     WordStore store;
     ASSERT_TRUE(store.openstore(scratch.programpath("caici.mdb")));

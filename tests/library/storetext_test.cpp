@@ -51,7 +51,7 @@ TEST(StoreText, RandomBytesRoundTrip) {
 }
 
 TEST(StoreText, ForeignUtf8) {
-    EXPECT_EQ(storegbk("\xC3"), "?");           // cut short
+    EXPECT_EQ(storegbk("\xC3"), "?");             // cut short
     EXPECT_EQ(storegbk("\xF0\x9F\x98\x80"), "?"); // an emoji GBK lacks
     EXPECT_EQ(storegbk("ok"), "ok");
 }

@@ -89,8 +89,7 @@ TEST_F(Library, MissingDatabaseEndsTheProgramWithCodeZero) {
     world.then([](World&) { ADD_FAILURE() << "the program went on"; });
     EXPECT_EQ(world.run(), 0);
     const std::string seen = log();
-    EXPECT_NE(seen.find("messagebox \"数据库不存在\" \"警告\" OK none -> OK\n"),
-              std::string::npos)
+    EXPECT_NE(seen.find("messagebox \"数据库不存在\" \"警告\" OK none -> OK\n"), std::string::npos)
         << seen;
     EXPECT_EQ(seen.find("window library opened"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(world.file("caici.mdb")));
@@ -191,9 +190,8 @@ TEST_F(Library, EmptyWordStoredMakesEmptyAddADuplicate) {
 }
 
 TEST_F(Library, RejectedInsertIsReportedAsAFailure) {
-    sql(world.file("caici.mdb"),
-        "create table ciyu(ID INTEGER PRIMARY KEY AUTOINCREMENT,"
-        " 词语 TEXT CHECK(length(词语) < 3), 字数 TEXT)");
+    sql(world.file("caici.mdb"), "create table ciyu(ID INTEGER PRIMARY KEY AUTOINCREMENT,"
+                                 " 词语 TEXT CHECK(length(词语) < 3), 字数 TEXT)");
     open([&](HeadlessWindow& w) {
         w.type("ciyu", "长颈鹿"_t);
         w.click("zengjiabtn");
@@ -253,10 +251,9 @@ TEST_F(Library, ModifyWithoutASelectedWordIsRefused) {
 }
 
 TEST_F(Library, RejectedUpdateIsReportedAsAFailure) {
-    sql(world.file("caici.mdb"),
-        "create table ciyu(ID INTEGER PRIMARY KEY AUTOINCREMENT,"
-        " 词语 TEXT CHECK(length(词语) < 3), 字数 TEXT);"
-        "insert into ciyu(词语,字数) values('苹果','2')");
+    sql(world.file("caici.mdb"), "create table ciyu(ID INTEGER PRIMARY KEY AUTOINCREMENT,"
+                                 " 词语 TEXT CHECK(length(词语) < 3), 字数 TEXT);"
+                                 "insert into ciyu(词语,字数) values('苹果','2')");
     open([&](HeadlessWindow& w) {
         w.select("xinxi", 0);
         w.type("ciyu", "红苹果"_t);

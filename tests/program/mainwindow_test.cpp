@@ -11,7 +11,9 @@ namespace {
 
 using testing::World;
 
-HeadlessWindow& mainwindow(World& world) { return *world.kit.find("main"); }
+HeadlessWindow& mainwindow(World& world) {
+    return *world.kit.find("main");
+}
 
 TEST(MainWindow, StartsUpInOrderAndEndsWithExitCodeZero) {
     World world;
@@ -68,11 +70,10 @@ TEST(MainWindow, LinksOpenTheirPagesInOrder) {
         mainwindow(w).press("图片框5");
         mainwindow(w).press("zhichi");
         mainwindow(w).press("标签6");
-        const std::string expected = std::string("open \"") + addresses::banner1 +
-                                     "\"\nopen \"" + addresses::banner2 + "\"\nopen \"" +
-                                     addresses::support + "\"\nopen \"" + addresses::home +
-                                     "\"\nopen \"" + addresses::support +
-                                     "\"\nopenfile \"猜词记录.txt\"\n";
+        const std::string expected = std::string("open \"") + addresses::banner1 + "\"\nopen \"" +
+                                     addresses::banner2 + "\"\nopen \"" + addresses::support +
+                                     "\"\nopen \"" + addresses::home + "\"\nopen \"" +
+                                     addresses::support + "\"\nopenfile \"猜词记录.txt\"\n";
         EXPECT_EQ(w.take(), expected);
     });
     world.run();
@@ -80,8 +81,9 @@ TEST(MainWindow, LinksOpenTheirPagesInOrder) {
 
 TEST(MainWindow, EscClosesAndOpensTheExitPage) {
     World world;
-    world.http.setpage(fromutf8("&lt;&lt;&lt;&lt;&lt;&lt;&lt;&lt;&lt;&lt;3.0&gt;&gt;&gt;&gt;&gt;&gt;"
-                                "&gt;&gt;&gt;&gt;++++++++++https://bye.example/==========x"));
+    world.http.setpage(
+        fromutf8("&lt;&lt;&lt;&lt;&lt;&lt;&lt;&lt;&lt;&lt;3.0&gt;&gt;&gt;&gt;&gt;&gt;"
+                 "&gt;&gt;&gt;&gt;++++++++++https://bye.example/==========x"));
     world.then([](World& w) {
         w.take();
         mainwindow(w).close();

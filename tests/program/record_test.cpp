@@ -22,7 +22,8 @@ State workedgame() {
 }
 
 TEST(Record, WorkedEntryByteForByteInEveryDateShape) {
-    const std::string tail = "苹果-ok\r\n跳绳-error\r\n老虎-ok\r\n总个数：3个|正确个数：2个|错误：1个\r\n";
+    const std::string tail =
+        "苹果-ok\r\n跳绳-error\r\n老虎-ok\r\n总个数：3个|正确个数：2个|错误：1个\r\n";
     const std::pair<DateTime, std::string> cases[] = {
         {{2016, 11, 23, 20, 8, 45}, "2016年11月23日20时8分45秒"},
         {{2016, 11, 23, 20, 8, 0}, "2016年11月23日20时8分"},

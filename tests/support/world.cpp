@@ -9,9 +9,9 @@ namespace {
 
 std::filesystem::path freshfolder() {
     static std::atomic<int> counter{0};
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("vantrel-test-" + std::to_string(::getpid()) + "-" +
-                       std::to_string(counter++));
+    const auto path =
+        std::filesystem::temp_directory_path() /
+        ("vantrel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     std::filesystem::remove_all(path);
     std::filesystem::create_directories(path);
     return path;
@@ -57,7 +57,9 @@ int World::run() {
     }
 }
 
-Text World::gbkfile(const std::string& name) const { return fromutf8(file(name).string()); }
+Text World::gbkfile(const std::string& name) const {
+    return fromutf8(file(name).string());
+}
 
 std::string World::take() {
     std::string text = log.str();

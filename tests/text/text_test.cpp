@@ -13,7 +13,10 @@ TEST(Text, LiteralsAreGbk) {
     EXPECT_EQ("总个数：3个|"_t.size(), 12u);
     EXPECT_EQ(toutf8("\xB2\xC2\xB4\xCA"), "猜词");
     // Bytes that are not GBK survive as replacements without losing what follows.
-    EXPECT_EQ(toutf8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(toutf8("a\xFF"
+                     "b"),
+              "a\xEF\xBF\xBD"
+              "b");
 }
 
 TEST(Text, Integers) {
@@ -24,9 +27,9 @@ TEST(Text, Integers) {
 
 TEST(Text, RealsUseThirteenSignificantDigits) {
     const std::pair<double, const char*> cases[] = {
-        {60, "60"},         {2.5, "2.5"},       {200.0 / 3, "66.66666666667"},
-        {0.5, "0.5"},       {100, "100"},       {100.0 / 3, "33.33333333333"},
-        {0, "0"},           {-1, "-1"},         {100.0 / 7, "14.28571428571"},
+        {60, "60"},   {2.5, "2.5"}, {200.0 / 3, "66.66666666667"},
+        {0.5, "0.5"}, {100, "100"}, {100.0 / 3, "33.33333333333"},
+        {0, "0"},     {-1, "-1"},   {100.0 / 7, "14.28571428571"},
         {4.5, "4.5"},
     };
     for (const auto& [value, expected] : cases) {
@@ -59,8 +62,16 @@ TEST(Text, SearchesNeverStartOnASecondByte) {
     EXPECT_EQ(findlastbyte("臷"_t, '\\'), notfound);
     EXPECT_EQ(findtext("臷"_t, "\\"), notfound);
     EXPECT_EQ(findtext("a乔乔b"_t, "\xC7\xC7"), 1u);
-    EXPECT_EQ(findtext("\xC7\xC7" "a", "\xC7" "a"), notfound);
-    EXPECT_EQ(findtext("\xC7\xC7\xC7" "a", "\xC7" "a"), 2u);
+    EXPECT_EQ(findtext("\xC7\xC7"
+                       "a",
+                       "\xC7"
+                       "a"),
+              notfound);
+    EXPECT_EQ(findtext("\xC7\xC7\xC7"
+                       "a",
+                       "\xC7"
+                       "a"),
+              2u);
     EXPECT_EQ(findtext("xx##y##", "##"), 2u);
     EXPECT_EQ(findtext("abc", ""), 0u);
     EXPECT_EQ(findtext("ab", "abc"), notfound);

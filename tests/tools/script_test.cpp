@@ -18,7 +18,8 @@ TEST(Script, LinesSplitIntoWords) {
     EXPECT_TRUE(words[2].quoted);
     EXPECT_EQ(words[2].text, "a \"b\" \\ \r\n\t\xC4\xEA");
     // UTF-8 becomes GBK, raw bytes stay as given.
-    EXPECT_EQ(splitline("\"年\\x41\"")[0].text, "\xC4\xEA" "A");
+    EXPECT_EQ(splitline("\"年\\x41\"")[0].text, "\xC4\xEA"
+                                                "A");
     EXPECT_TRUE(splitline("   # only a comment").empty());
     for (const char* bad : {"\"open", "\"\\q\"", "\"\\x4\"", "\"\\"}) {
         EXPECT_THROW(splitline(bad), SyntaxError) << bad;
@@ -30,7 +31,10 @@ TEST(Script, TextsPrintAsUtf8WithEscapes) {
         {"猜词"_t, "\"猜词\""},
         {"a\"b\\c", "\"a\\\"b\\\\c\""},
         {"\r\n\t", "\"\\r\\n\\t\""},
-        {"\xFF" "a", "\"\\xff" "a\""},
+        {"\xFF"
+         "a",
+         "\"\\xff"
+         "a\""},
         {"\xC4", "\"\\xc4\""},
         {"\x81\x20", "\"\\x81 \""},
         {"", "\"\""},
@@ -41,9 +45,13 @@ TEST(Script, TextsPrintAsUtf8WithEscapes) {
 }
 
 TEST(Script, ABadCommandStopsTheRunWithStatusTwo) {
-    const char* scripts[] = {"frobnicate", "start\nshow main.nosuch", "start\nclick main.标签3",
-                             "start\nchoose main.shijian \"11\"", "tick main.时钟1",
-                             "clock 2016-11-23", "answer Maybe"};
+    const char* scripts[] = {"frobnicate",
+                             "start\nshow main.nosuch",
+                             "start\nclick main.标签3",
+                             "start\nchoose main.shijian \"11\"",
+                             "tick main.时钟1",
+                             "clock 2016-11-23",
+                             "answer Maybe"};
     for (const char* text : scripts) {
         const auto dir = std::filesystem::temp_directory_path() / "vantrel-script-test";
         std::filesystem::create_directories(dir);

@@ -18,8 +18,8 @@ std::vector<std::string_view> names(const std::vector<const Control*>& controls)
 TEST(Definitions, TabOrderRunsAgainstTheListedOrder) {
     using Names = std::vector<std::string_view>;
     EXPECT_EQ(names(taborder(librarywindow())),
-              (Names{"xinxi", "zengjiabtn", "shanchbtn", "updatebtn", "ciyu", "selectbtn",
-                     "按钮5", "qingkongall", "打开", "daoru"}));
+              (Names{"xinxi", "zengjiabtn", "shanchbtn", "updatebtn", "ciyu", "selectbtn", "按钮5",
+                     "qingkongall", "打开", "daoru"}));
     EXPECT_EQ(names(taborder(gamewindow())), (Names{"tiaoguobtn", "zhengquebtn"}));
     EXPECT_EQ(names(taborder(mainwindow())), (Names{"shijian"}));
     EXPECT_TRUE(taborder(resultswindow()).empty());

@@ -6,11 +6,11 @@
 #include "library/storetext.h"
 #include "text/numbers.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <algorithm>
 #include <sqlite3.h>
 #include <stdexcept>
 
@@ -133,11 +133,13 @@ void Runner::text(const std::string& path) {
 
 void Runner::state(const std::string& name) {
     const State& state = program_->state();
-    const std::map<std::string, const Text*> texts = {
-        {"downloadurl", &state.downloadurl}, {"exiturl", &state.exiturl},
-        {"gamelog", &state.gamelog},         {"currentword", &state.currentword},
-        {"selectedid", &state.selectedid},   {"importpath", &state.importpath},
-        {"dbpath", &state.dbpath}};
+    const std::map<std::string, const Text*> texts = {{"downloadurl", &state.downloadurl},
+                                                      {"exiturl", &state.exiturl},
+                                                      {"gamelog", &state.gamelog},
+                                                      {"currentword", &state.currentword},
+                                                      {"selectedid", &state.selectedid},
+                                                      {"importpath", &state.importpath},
+                                                      {"dbpath", &state.dbpath}};
     const std::map<std::string, std::int32_t> integers = {
         {"gameminutes", state.gameminutes},       {"totalcount", state.totalcount},
         {"wordcount", state.wordcount},           {"correctcount", state.correctcount},

@@ -34,8 +34,7 @@ int number(const Word& word) {
 void arity(const std::vector<Word>& words, std::size_t least, std::size_t most) {
     if (words.size() - 1 < least || words.size() - 1 > most) {
         throw CommandError(words[0].utf8 + " takes " + std::to_string(least) +
-                           (least == most ? "" : " to " + std::to_string(most)) +
-                           " arguments");
+                           (least == most ? "" : " to " + std::to_string(most)) + " arguments");
     }
 }
 
@@ -213,8 +212,9 @@ void Runner::execute(const std::vector<Word>& words) {
         const auto [found, name] = target();
         const ui::Rgb colour = found->colour(name);
         out_ << words[1].utf8 << " color=" << colour.red << ',' << colour.green << ','
-             << colour.blue << " pointer="
-             << (found->pointer(name) == ui::Pointer::hand ? "hand" : "default") << '\n';
+             << colour.blue
+             << " pointer=" << (found->pointer(name) == ui::Pointer::hand ? "hand" : "default")
+             << '\n';
     } else if (command == "title") {
         arity(words, 1, 1);
         out_ << words[1].utf8 << ' ' << quoted(window(words[1].utf8).title()) << '\n';
