@@ -1,8 +1,10 @@
 #include "library/snapshot.h"
 
 #include "library/storetext.h"
+#include "text/numbers.h"
 
 #include <algorithm>
+#include <limits>
 #include <array>
 #include <cstring>
 
@@ -97,6 +99,20 @@ int Snapshot::find(const Text& name) const {
     return -1;
 }
 
+namespace {
+
+// A whole number that does not fit its column's type stays its own decimal text: cut short, it
+// would name another row (a key of 2^32 + 1 would read as 1).
+template <typename Integer> Value narrowed(std::int64_t number) {
+    if (number < std::numeric_limits<Integer>::min() ||
+        number > std::numeric_limits<Integer>::max()) {
+        return inttext(number);
+    }
+    return static_cast<Integer>(number);
+}
+
+} // namespace
+
 Value Snapshot::value(std::size_t row, std::size_t column) const {
     const Cell& cell = cells_[row * columns_.size() + column];
     if (cell.length == nulllength) {
@@ -107,11 +123,11 @@ Value Snapshot::value(std::size_t row, std::size_t column) const {
     case Type::text:
         return Text(bytes);
     case Type::int32:
-        return static_cast<std::int32_t>(load<std::int64_t>(bytes));
+        return narrowed<std::int32_t>(load<std::int64_t>(bytes));
     case Type::int16:
-        return static_cast<std::int16_t>(load<std::int64_t>(bytes));
+        return narrowed<std::int16_t>(load<std::int64_t>(bytes));
     case Type::int8:
-        return static_cast<std::int8_t>(load<std::int64_t>(bytes));
+        return narrowed<std::int8_t>(load<std::int64_t>(bytes));
     case Type::single:
         return static_cast<float>(load<double>(bytes));
     case Type::real:

@@ -14,22 +14,6 @@ namespace vantrel {
 
 namespace {
 
-// A float in the fewest digits that give it back (at most 9, well within 13), so 0.1 stored
-// as a single shows as 0.1 and not as the double nearest to it.
-Text singletext(float value) {
-    if (std::isnan(value)) {
-        return {};
-    }
-    char buffer[64];
-    for (int digits = 1; digits <= 9; ++digits) {
-        std::snprintf(buffer, sizeof buffer, "%.*g", digits, static_cast<double>(value));
-        if (std::strtof(buffer, nullptr) == value) {
-            break;
-        }
-    }
-    return Text(buffer);
-}
-
 // Dates as the Chinese system shows them: 2016/11/23 20:08:45; the date alone at midnight,
 // the time alone when there is no date.
 Text datetext(const DateTime& when) {
@@ -73,7 +57,7 @@ Text valuetext(const Value& value) {
         Text operator()(std::int32_t number) const { return inttext(number); }
         Text operator()(std::int16_t number) const { return inttext(number); }
         Text operator()(std::int8_t number) const { return inttext(number); }
-        Text operator()(float number) const { return singletext(number); }
+        Text operator()(float number) const { return realtext(static_cast<double>(number)); }
         Text operator()(double number) const { return realtext(number); }
         Text operator()(const DateTime& when) const { return datetext(when); }
         Text operator()(bool truth) const { return truth ? "True" : "False"; }

@@ -69,7 +69,9 @@ TEST(Values, AsText) {
     EXPECT_EQ(valuetext(std::int32_t{-17}), "-17");
     EXPECT_EQ(valuetext(std::int16_t{300}), "300");
     EXPECT_EQ(valuetext(std::int8_t{-5}), "-5");
-    EXPECT_EQ(valuetext(0.1f), "0.1");
+    // Single-precision reals are written like any real, from their exact value.
+    EXPECT_EQ(valuetext(0.1f), "0.1000000014901");
+    EXPECT_EQ(valuetext(2.5f), "2.5");
     EXPECT_EQ(valuetext(200.0 / 3), "66.66666666667");
     EXPECT_EQ(valuetext(2.5), "2.5");
     EXPECT_EQ(valuetext(true), "True");
@@ -145,6 +147,15 @@ TEST_F(Store, NullWordReadsAsEmptyText) {
     ASSERT_FALSE(store.pastlast(handle));
     EXPECT_EQ(std::get<Text>(store.readcolumn(handle, "词语"_t)), "");
     EXPECT_EQ(std::get<Text>(store.readcolumn(handle, "字数"_t)), "");
+}
+
+TEST_F(Store, KeysTooLargeForTheirTypeNeverNameAnotherRow) {
+    directsql(scratch.file("caici.mdb"),
+              "insert into ciyu(ID,词语,字数) values(4294967297,'大','1')");
+    const std::int32_t handle = store.runquery("select * from ciyu where 词语='大'"_t);
+    ASSERT_FALSE(store.pastlast(handle));
+    EXPECT_EQ(valuetext(store.readcolumn(handle, "ID")), "4294967297");
+    EXPECT_EQ(valueinteger(store.readcolumn(handle, "ID")), std::nullopt);
 }
 
 TEST_F(Store, EmptyTable) {

@@ -173,9 +173,16 @@ void Runner::execute(const std::vector<Word>& words) {
         kit_.queueanswer(words[1].utf8 == "OK" ? Answer::ok : Answer::cancel);
     } else if (command == "file") {
         arity(words, 1, 1);
-        kit_.queuefile(!words[1].quoted && words[1].utf8 == "cancel"
-                           ? std::nullopt
-                           : std::optional<Text>(fromutf8(resolve(words[1].utf8).string())));
+        if (!words[1].quoted && words[1].utf8 == "cancel") {
+            kit_.queuefile(std::nullopt);
+        } else {
+            // The dialog only lets an existing file be chosen.
+            const std::filesystem::path chosen = resolve(words[1].utf8);
+            if (!std::filesystem::is_regular_file(chosen)) {
+                throw CommandError("no file " + words[1].utf8 + " to choose");
+            }
+            kit_.queuefile(fromutf8(chosen.string()));
+        }
     } else if (command == "press") {
         arity(words, 1, 1);
         const auto [found, name] = target();
