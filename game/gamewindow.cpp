@@ -18,12 +18,14 @@ void updatetally(Program& program, Window& game) {
 void startgame(Program& program, WordStore& store, Window& game) {
     State& state = program.state();
     game.settitle("计时"_t + inttext(state.gameminutes) + "分钟 "_t + game.title());
-    if (!storepresent(program)) {
+    if (!storepresent(program, game)) {
         return;
     }
     loadwordids(program, store);
     if (state.wordcount == 0) {
-        // Nothing to draw from: no game, and so no record either.
+        // Nothing to draw from: no game, and so no record either; the timer must not count
+        // down behind the message.
+        game.setperiod("时钟1", 0);
         program.services().kit.message("词库中还没有词语，请先在“管理词库”中添加词语。"_t, "提示"_t,
                                        Buttons::ok, Icon::information);
         game.destroy();

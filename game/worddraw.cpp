@@ -47,11 +47,13 @@ std::vector<std::int32_t> sample(Program& program, const std::vector<std::int32_
 
 } // namespace
 
-bool storepresent(Program& program) {
+bool storepresent(Program& program, Window& game) {
     Services& services = program.services();
     if (services.files.exists(program.storepath())) {
         return true;
     }
+    // The game is over: no tick may count down, or end it, behind the message.
+    game.setperiod("时钟1", 0);
     services.kit.message("数据库不存在"_t, "警告"_t, Buttons::ok, Icon::none);
     services.kit.quit(0);
     return false;
@@ -82,7 +84,7 @@ std::optional<Text> drawword(Program& program, WordStore& store, Window& game) {
     reseed(program);
     State& state = program.state();
     const int position = program.services().random.between(1, state.wordcount);
-    if (!storepresent(program)) {
+    if (!storepresent(program, game)) {
         return std::nullopt;
     }
     store.openstore(program.storepath());

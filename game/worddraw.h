@@ -9,9 +9,9 @@
 
 namespace vantrel {
 
-// Whether caici.mdb exists in the current directory. When it does not, tells the host and
-// ends the program; the caller must then stop.
-bool storepresent(Program& program);
+// Whether caici.mdb exists in the current directory. When it does not, stops the game's
+// timer, tells the host and ends the program; the caller must then stop.
+bool storepresent(Program& program, Window& game);
 
 // Reseeds the generator from the tick count plus the accumulator, which then grows, so that
 // two reseeds within one millisecond still differ.

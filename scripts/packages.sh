@@ -12,7 +12,7 @@ packages=(
 )
 if [[ ${1:-test} != play ]]; then
     packages+=(
-        libgtest-dev libgmock-dev libbenchmark-dev sqlite3 libssl-dev
+        libgtest-dev libgmock-dev libbenchmark-dev sqlite3 libssl-dev locales-all
         g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     )
 fi

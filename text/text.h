@@ -17,6 +17,9 @@ Text fromutf8(std::string_view utf8);
 // GBK to UTF-8, for display and for the word store. Bytes that are not valid GBK become U+FFFD.
 std::string toutf8(std::string_view gbk);
 
+// Whether every character of the UTF-8 text has a GBK form, so it survives the round trip.
+inline bool gbkrepresentable(std::string_view utf8) { return toutf8(fromutf8(utf8)) == utf8; }
+
 // A literal written in UTF-8 in the source, turned into GBK once and kept.
 template <std::size_t N> struct Utf8Literal {
     char bytes[N];

@@ -95,6 +95,9 @@ Answer HeadlessKit::message(const Text& text, const Text& caption, Buttons butto
     if (buttons == Buttons::ok) {
         answer = Answer::ok;
     }
+    if (whilemessage_) {
+        whilemessage_();
+    }
     log_ << "messagebox " << quoted(text) << ' ' << quoted(caption) << ' ' << buttonsname(buttons)
          << ' ' << iconname(icon) << " -> " << (answer == Answer::ok ? "OK" : "Cancel") << '\n';
     return answer;

@@ -115,6 +115,8 @@ class HeadlessKit : public Kit {
     void queueanswer(Answer answer) { answers_.push_back(answer); }
     // The next open-file dialog's answer: a full path, or nothing for Cancel.
     void queuefile(std::optional<Text> path) { files_.push_back(std::move(path)); }
+    // Runs while each message box is open, to look at the program behind it.
+    void whilemessage(std::function<void()> look) { whilemessage_ = std::move(look); }
     bool quitting() const { return quitting_; }
     std::ostream& log() { return log_; }
 
@@ -133,6 +135,7 @@ class HeadlessKit : public Kit {
     std::deque<std::optional<Text>> files_;
     // Handlers of destroyed windows, released once no handler can be running any more.
     std::vector<Handlers> retired_;
+    std::function<void()> whilemessage_;
     bool quitting_ = false;
     int exitcode_ = 0;
 };

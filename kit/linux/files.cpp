@@ -56,7 +56,17 @@ std::optional<Bytes> PosixFiles::read(const Text& path) {
 bool PosixFiles::write(const Text& path, const Bytes& content) {
     // A temporary file in the same folder, flushed, then renamed over the old one: a failed
     // write never leaves a half-written file behind.
-    const std::string target = nativepath(path);
+    std::string target = nativepath(path);
+    // A link keeps pointing at its file: the file it names is the one rewritten.
+    std::error_code unresolved;
+    const std::filesystem::path resolved = std::filesystem::canonical(target, unresolved);
+    if (!unresolved) {
+        target = resolved.string();
+        // A file its owner made read-only stays as it is.
+        if (::access(target.c_str(), W_OK) != 0) {
+            return false;
+        }
+    }
     std::string temporary = target + ".XXXXXX";
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) {

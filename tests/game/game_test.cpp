@@ -150,6 +150,8 @@ TEST(Game, AnEmptyLibraryStartsNoGame) {
     givelibrary(world, {});
     world.then([](World& w) {
         w.take();
+        // No tick may count down behind the message box.
+        w.kit.whilemessage([&w] { EXPECT_EQ(window(w, "game").period("时钟1"), 0); });
         startgame(w, 1);
         EXPECT_EQ(w.take(), "messagebox \"词库中还没有词语，请先在“管理词库”中添加词语。\" "
                             "\"提示\" OK information -> OK\n"
@@ -173,6 +175,7 @@ TEST(Game, AMissingLibraryEndsTheProgramAtStartOrAtTheNextDraw) {
         world.then([](World& w) { startgame(w, 1); });
         world.then([](World& w) {
             std::filesystem::remove(w.file("caici.mdb"));
+            w.kit.whilemessage([&w] { EXPECT_EQ(window(w, "game").period("时钟1"), 0); });
             w.take();
             window(w, "game").press("zhengquebtn");
         });

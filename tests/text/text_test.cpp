@@ -3,7 +3,9 @@
 #include "text/search.h"
 #include "text/text.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace vantrel {
 namespace {
@@ -36,6 +38,31 @@ TEST(Text, RealsUseThirteenSignificantDigits) {
         EXPECT_EQ(realtext(value), expected) << value;
     }
     EXPECT_EQ(realtext(0.0 / 0.0), "");
+}
+
+TEST(Text, RealsIgnoreTheDesktopsLocale) {
+    // Qt takes the user's locale for the C library; a decimal comma must not follow it.
+    const char* commas[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8", "de_DE", "fr_FR"};
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    bool switched = false;
+    for (const char* locale : commas) {
+        if (std::setlocale(LC_NUMERIC, locale)) {
+            switched = true;
+            break;
+        }
+    }
+    const Text written = realtext(200.0 / 3);
+    std::setlocale(LC_NUMERIC, before.c_str());
+    if (!switched) {
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    }
+    EXPECT_EQ(written, "66.66666666667");
+}
+
+TEST(Text, GbkRepresentable) {
+    EXPECT_TRUE(gbkrepresentable("/tmp/游戏/vantrel"));
+    EXPECT_FALSE(gbkrepresentable("/tmp/dir한"));
+    EXPECT_FALSE(gbkrepresentable("/tmp/\xF0\x9F\x98\x80"));
 }
 
 TEST(Text, DateTimeDropsTrailingZeroFields) {

@@ -12,6 +12,7 @@
 #include <iterator>
 #include <map>
 #include <sqlite3.h>
+#include <sstream>
 #include <stdexcept>
 
 namespace vantrel::script {
@@ -144,20 +145,20 @@ void Runner::state(const std::string& name) {
         {"gameminutes", state.gameminutes},       {"totalcount", state.totalcount},
         {"wordcount", state.wordcount},           {"correctcount", state.correctcount},
         {"elapsedseconds", state.elapsedseconds}, {"recordset", state.recordset}};
-    out_ << name << " = ";
+    std::ostringstream value;
     if (const auto text = texts.find(name); text != texts.end()) {
-        out_ << quoted(*text->second);
+        value << quoted(*text->second);
     } else if (const auto integer = integers.find(name); integer != integers.end()) {
-        out_ << integer->second;
+        value << integer->second;
     } else if (name == "wordids") {
         const int count = std::clamp<std::int32_t>(state.wordcount, 0, 1000);
         for (int position = 0; position < count; ++position) {
-            out_ << (position ? " " : "") << state.wordids[position];
+            value << (position ? " " : "") << state.wordids[position];
         }
     } else {
-        out_ << '\n';
         throw std::runtime_error("no state " + name);
     }
+    out_ << name << " = " << value.str();
     out_ << '\n';
 }
 

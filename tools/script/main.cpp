@@ -26,6 +26,11 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    const std::string folder = std::filesystem::absolute(dir).lexically_normal().string();
+    if (!vantrel::gbkrepresentable(folder)) {
+        std::cerr << "vantrel-script: the folder " << folder << " has characters GBK lacks\n";
+        return 2;
+    }
     vantrel::script::Runner runner(file ? input : std::cin, std::cout, dir);
     return runner.run();
 }

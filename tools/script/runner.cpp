@@ -224,7 +224,8 @@ void Runner::execute(const std::vector<Word>& words) {
              << '\n';
     } else if (command == "title") {
         arity(words, 1, 1);
-        out_ << words[1].utf8 << ' ' << quoted(window(words[1].utf8).title()) << '\n';
+        const Text title = window(words[1].utf8).title();
+        out_ << words[1].utf8 << ' ' << quoted(title) << '\n';
     } else if (command == "rows") {
         arity(words, 1, 1);
         const auto [found, name] = target();
