@@ -113,10 +113,11 @@ std::vector<unsigned char> describeskin(const Skin& skin) {
                       colour.blue & 0xff);
         body += std::string(key) + " " + value + "\n";
     }
-    std::vector<unsigned char> block{'.', 'S',         'H',
-                                     'E', skinversion, static_cast<unsigned char>(skin.number)};
-    block.insert(block.end(), body.begin(), body.end());
-    return block;
+    std::string block = ".SHE";
+    block += static_cast<char>(skinversion);
+    block += static_cast<char>(skin.number);
+    block += body;
+    return {block.begin(), block.end()};
 }
 
 } // namespace vantrel

@@ -6,10 +6,6 @@ namespace vantrel {
 
 namespace {
 
-bool visible(ui::Kind kind) {
-    return kind != ui::Kind::timer && kind != ui::Kind::filedialog && kind != ui::Kind::store;
-}
-
 std::string describe(const ui::Window& window, std::string_view control) {
     return std::string(window.id) + "." + std::string(control);
 }
