@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QShortcut>
 
 namespace vantrel::qt {
 
@@ -15,13 +14,6 @@ Frame::Frame(bool minimizebox) : QWidget(nullptr) {
     }
     setWindowFlags(flags);
     setAutoFillBackground(true);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, this, [this] {
-        if (onclose) {
-            onclose();
-        }
-    });
 }
 
 // The kit destroys the window itself, after its about-to-be-destroyed event; a disabled
@@ -33,11 +25,9 @@ void Frame::closeEvent(QCloseEvent* event) {
     }
 }
 
-} // namespace vantrel::qt
-
-namespace vantrel::qt {
-
-// Esc that no control took, where the window is not the active one and so has no shortcuts.
+// Esc reaches the frame from whichever control has the focus, as none of them takes it. An
+// open drop-down list is a window of its own: it takes its Esc and closes alone, as the
+// system's own drop-down does, and the window stays.
 void Frame::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && onclose) {
         onclose();

@@ -2,6 +2,7 @@
 
 #include "kit/qt/convert.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -35,8 +36,9 @@ void LabelBox::paintEvent(QPaintEvent*) {
     // The active colours always: a window disabled under a modal one keeps its look, as the
     // system's own labels do.
     const QPalette& colours = palette();
-    painter.fillRect(rect(),
-                     background_.value_or(colours.color(QPalette::Active, QPalette::Window)));
+    // Without a colour of its own a label shows the dialog face, even on a white window.
+    const QColor face = QApplication::palette(this).color(QPalette::Active, QPalette::Window);
+    painter.fillRect(rect(), background_.value_or(face));
 
     QRect inside = rect();
     switch (border_) {

@@ -223,6 +223,8 @@ std::optional<Text> QtWindow::choosefile(std::string_view control) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(settings.mustexist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    // The filter's own display text, without Qt's pattern repeated after it.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(qtfilters(settings.filter));
     if (slot->lastfile) {
         dialog.selectFile(*slot->lastfile);

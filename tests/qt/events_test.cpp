@@ -74,6 +74,26 @@ TEST(QtEvents, PickingFromTheTimeListChoosesTypingDoesNot) {
     EXPECT_EQ(chosen, std::vector<Text>{"10"});
 }
 
+TEST(QtEvents, EscWithTheTimeListOpenClosesTheListAlone) {
+    QtKit kit;
+    int destroying = 0;
+    kit.open(ui::mainwindow(),
+             Handlers().on("", Event::destroying, [&](Window&) { ++destroying; }));
+    auto* combo = controlas<QComboBox>(kit, ui::mainwindow(), "shijian");
+    // Window shortcuts only work in the active window, as under a person's hands.
+    frameof(kit, ui::mainwindow())->activateWindow();
+    QTest::qWait(50);
+    combo->showPopup();
+    QTest::qWait(50);
+    QWidget* popup = combo->view()->window();
+    ASSERT_TRUE(popup->isVisible());
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    QTest::qWait(50);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(destroying, 0);
+    EXPECT_TRUE(kit.find(ui::mainwindow())->alive());
+}
+
 TEST(QtEvents, EveryWriteOfAnEditBoxIsOneChangeHandledAtOnce) {
     QtKit kit;
     std::vector<Text> seen;
@@ -156,6 +176,29 @@ TEST(QtEvents, TheTimerRunsFromCreationAndStopsAtPeriodZero) {
     const int stopped = ticks;
     QTest::qWait(50);
     EXPECT_EQ(ticks, stopped);
+}
+
+TEST(QtEvents, EscFromWhicheverControlHasTheFocusClosesTheWindow) {
+    const std::pair<const ui::Window*, const char*> focused[] = {
+        {&ui::librarywindow(), "ciyu"},  {&ui::librarywindow(), "zishu"},
+        {&ui::librarywindow(), "xinxi"}, {&ui::librarywindow(), "zengjiabtn"},
+        {&ui::mainwindow(), "shijian"},  {&ui::gamewindow(), "zhengquebtn"},
+    };
+    for (const auto& [definition, name] : focused) {
+        QtKit kit;
+        int destroying = 0;
+        kit.open(*definition, Handlers().on("", Event::destroying, [&](Window&) { ++destroying; }));
+        QtWindow& window = *kit.find(*definition);
+        QWidget* control = controlof(kit, *definition, name);
+        if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            control = combo->lineEdit();
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
+            control = view->viewport();
+        }
+        QTest::keyClick(control, Qt::Key_Escape);
+        EXPECT_EQ(destroying, 1) << name;
+        EXPECT_FALSE(window.alive()) << name;
+    }
 }
 
 TEST(QtEvents, TheCloseBoxAndEscBothDestroyAfterTheDestroyingEvent) {

@@ -57,6 +57,17 @@ TEST(QtGeometry, EveryControlLiesWhereItsDefinitionPutsIt) {
 
 // Of two controls with the same parent, the one listed first lies on top: Qt paints a parent's
 // later children over its earlier ones.
+TEST(QtGeometry, LabelsWithoutAColourShowTheDialogFaceEvenOnTheWhiteGameWindow) {
+    QtKit kit;
+    kit.open(ui::gamewindow(), {});
+    QWidget* label = controlas<QWidget>(kit, ui::gamewindow(), "daojishi1");
+    const QImage shot = label->grab().toImage();
+    const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Window);
+    EXPECT_EQ(shot.pixelColor(1, 1), face);
+    QWidget* word = controlas<QWidget>(kit, ui::gamewindow(), "xianshibiaoqian");
+    EXPECT_EQ(word->grab().toImage().pixelColor(1, 1), QColor(Qt::white));
+}
+
 TEST(QtGeometry, TheFirstListedLiesOnTop) {
     for (const ui::Window* definition : windows) {
         SCOPED_TRACE(std::string(definition->id));

@@ -134,6 +134,7 @@ TEST(QtModal, TheOpenFileDialogFiltersKeepsTheDirectoryAndRemembersTheLastFile) 
         ASSERT_NE(dialog, nullptr);
         filters = dialog->nameFilters();
         EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        EXPECT_TRUE(dialog->testOption(QFileDialog::HideNameFilterDetails));
         dialog->selectFile(words);
         QMetaObject::invokeMethod(dialog, "accept");
     });
