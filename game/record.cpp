@@ -25,17 +25,13 @@ void appendrecord(Program& program) {
     Services& services = program.services();
     const Text path = recordpath(program);
     const Text entry = recordentry(program.state(), services.clock.now());
-    if (!services.files.exists(path)) {
-        services.files.write(path, entry);
-        return;
-    }
     // Earlier entries are never lost: a file that exists but cannot be read is left alone,
     // and the rewrite replaces the old content only once the new one is safely written.
     const std::optional<Bytes> old = services.files.read(path);
-    if (!old) {
+    if (!old && services.files.exists(path)) {
         return;
     }
-    services.files.write(path, *old + entry);
+    services.files.write(path, old.value_or(Bytes()) + entry);
 }
 
 void openrecord(Program& program) {

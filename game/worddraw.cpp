@@ -1,5 +1,6 @@
 #include "game/worddraw.h"
 
+#include "library/missingstore.h"
 #include "text/numbers.h"
 
 #include <vector>
@@ -48,14 +49,12 @@ std::vector<std::int32_t> sample(Program& program, const std::vector<std::int32_
 } // namespace
 
 bool storepresent(Program& program, Window& game) {
-    Services& services = program.services();
-    if (services.files.exists(program.storepath())) {
+    if (program.services().files.exists(program.storepath())) {
         return true;
     }
     // The game is over: no tick may count down, or end it, behind the message.
     game.setperiod("时钟1", 0);
-    services.kit.message("数据库不存在"_t, "警告"_t, Buttons::ok, Icon::none);
-    services.kit.quit(0);
+    stopformissingstore(program);
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "library/librarywindow.h"
 
 #include "library/library.h"
+#include "library/missingstore.h"
 #include "text/numbers.h"
 #include "ui/definition.h"
 
@@ -84,8 +85,7 @@ void created(Library& library, Window& window) {
     State& s = library.state();
     s.dbpath = library.program().storepath();
     if (!library.program().services().files.exists(s.dbpath)) {
-        library.kit().message("数据库不存在"_t, "警告"_t, Buttons::ok, Icon::none);
-        library.kit().quit(0);
+        stopformissingstore(library.program());
         return;
     }
     library.store().openstore(s.dbpath);
@@ -124,6 +124,15 @@ void search(Library& library, Window& window) {
     window.settext("tiaoshu", "查询到有"_t + inttext(library.state().wordcount) + "条词语"_t);
 }
 
+// Add and modify need a word and its count; either box empty is refused.
+bool bothfilled(Library& library, const Text& word, const Text& count) {
+    if (word.empty() || count.empty()) {
+        message(library, "词语、字数不能为空！", Icon::stop);
+        return false;
+    }
+    return true;
+}
+
 void add(Library& library, Window& window) {
     State& s = library.state();
     window.repaint();
@@ -136,8 +145,7 @@ void add(Library& library, Window& window) {
     }
     const Text word = window.text("ciyu");
     const Text count = window.text("zishu");
-    if (word.empty() || count.empty()) {
-        message(library, "词语、字数不能为空！", Icon::stop);
+    if (!bothfilled(library, word, count)) {
         return;
     }
     const bool inserted =
@@ -167,8 +175,7 @@ void modify(Library& library, Window& window) {
     }
     const Text word = window.text("ciyu");
     const Text count = window.text("zishu");
-    if (word.empty() || count.empty()) {
-        message(library, "词语、字数不能为空！", Icon::stop);
+    if (!bothfilled(library, word, count)) {
         return;
     }
     const bool updated =

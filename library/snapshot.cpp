@@ -4,9 +4,9 @@
 #include "text/numbers.h"
 
 #include <algorithm>
-#include <limits>
 #include <array>
 #include <cstring>
+#include <limits>
 
 namespace vantrel::store {
 

@@ -10,18 +10,16 @@ namespace vantrel {
 
 namespace {
 
-// The entry point is a plain function, so the recorder of the current scripted engine is
-// reached through this one pointer; one program runs per process in tests.
-ScriptedModules::Recorder* currentrecorder = nullptr;
+// The entry point is a plain function, so it reaches the recorder of the current scripted
+// engine through this one variable; one program runs at a time in tests.
+ScriptedModules::Recorder currentrecorder;
 
 int SKINENTRY_CALL scriptedattach(const void* block, int size, const char*, int, int, int) {
-    if (currentrecorder && *currentrecorder) {
-        (*currentrecorder)(block, size);
+    if (currentrecorder) {
+        currentrecorder(block, size);
     }
     return 1;
 }
-
-ScriptedModules::Recorder recorderstorage;
 
 } // namespace
 
@@ -45,8 +43,7 @@ void ScriptedShell::openfile(const Text& path) {
 }
 
 ScriptedModules::ScriptedModules(std::ostream& log, Recorder recorder) : log_(log) {
-    recorderstorage = std::move(recorder);
-    currentrecorder = &recorderstorage;
+    currentrecorder = std::move(recorder);
 }
 
 ScriptedModules::~ScriptedModules() {

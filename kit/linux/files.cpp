@@ -42,15 +42,23 @@ bool PosixFiles::exists(const Text& path) {
 }
 
 std::optional<Bytes> PosixFiles::read(const Text& path) {
+    // Only a regular file has content: a folder of that name opens but cannot be read.
+    if (!exists(path)) {
+        return std::nullopt;
+    }
     std::ifstream file(nativepath(path), std::ios::binary);
     if (!file) {
         return std::nullopt;
     }
-    Bytes content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        return std::nullopt;
+    try {
+        Bytes content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        if (!file.bad()) {
+            return content;
+        }
+    } catch (const std::ios_base::failure&) {
+        // A read error part-way: the file is not to be trusted.
     }
-    return content;
+    return std::nullopt;
 }
 
 bool PosixFiles::write(const Text& path, const Bytes& content) {
